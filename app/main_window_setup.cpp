@@ -1,0 +1,51 @@
+// Registers the window class and opens the game's one window, centred.
+#include "app/win32_shell.h"
+
+#include "app/game_state.h"
+
+namespace {
+
+const char WINDOW_TITLE[] = "Lorvan 2.0 - Word game by Tevarin Software (made 2024-2026)";
+
+} // namespace
+
+void CenterWindow(HWND window) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LORVAN));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_LORVAN), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_SCROLLBAR + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN_MENU);
+    windowClass.lpszClassName = AppSettings.windowClassName;
+    if (!RegisterClassExA(&windowClass)) {
+        return nullptr;
+    }
+
+    HWND window = CreateWindowExA(0, AppSettings.windowClassName, WINDOW_TITLE,
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  AppSettings.windowWidth, AppSettings.windowHeight, nullptr,
+                                  nullptr, instance, nullptr);
+    if (window == nullptr) {
+        // Without a window there is nothing to draw into or to take keys from.
+        MessageBoxA(nullptr, "The game window could not be created.", "Error", MB_ICONERROR);
+        return nullptr;
+    }
+    ShowWindow(window, showCommand);
+    CenterWindow(window);
+    return window;
+}

@@ -1,0 +1,94 @@
+// The platform operations on Win32: GDI for text, USER32 for message boxes,
+// KERNEL32 for the clocks. Each function only translates.
+#include "app/platform.h"
+
+#include "app/game_state.h"
+#include "app/text_file.h"
+
+#include <windows.h>
+
+#include <ctime>
+
+// The portable flags are Win32's own values; these checks keep them honest.
+static_assert(TEXT_CENTER == DT_CENTER && TEXT_WORDBREAK == DT_WORDBREAK &&
+                  TEXT_NOPREFIX == DT_NOPREFIX && TEXT_TOP_LEFT == (DT_TOP | DT_LEFT),
+              "text format flags match DrawTextA");
+static_assert(BACKGROUND_TRANSPARENT == TRANSPARENT && BACKGROUND_OPAQUE == OPAQUE,
+              "background modes match SetBkMode");
+static_assert(MESSAGE_YES_NO_CANCEL == MB_YESNOCANCEL && MESSAGE_ICON_ERROR == MB_ICONERROR &&
+                  MESSAGE_ICON_QUESTION == MB_ICONQUESTION &&
+                  MESSAGE_ICON_INFORMATION == MB_ICONINFORMATION && MESSAGE_ANSWER_YES == IDYES &&
+                  MESSAGE_ANSWER_NO == IDNO && MESSAGE_ANSWER_CANCEL == IDCANCEL,
+              "message box values match MessageBoxA");
+
+namespace {
+
+HDC ToHdc(DrawContext dc) {
+    return reinterpret_cast<HDC>(dc);
+}
+
+} // namespace
+
+int PlatformPixelsPerInchY(DrawContext dc) {
+    return GetDeviceCaps(ToHdc(dc), LOGPIXELSY);
+}
+
+FontHandle PlatformCreateFont(int height, int weight, const char* face) {
+    HFONT font = CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, 0, 0, face);
+    return reinterpret_cast<FontHandle>(font);
+}
+
+FontHandle PlatformSelectFont(DrawContext dc, FontHandle font) {
+    HGDIOBJ previous = SelectObject(ToHdc(dc), reinterpret_cast<HGDIOBJ>(font));
+    return reinterpret_cast<FontHandle>(previous);
+}
+
+void PlatformDeleteFont(FontHandle font) {
+    DeleteObject(reinterpret_cast<HGDIOBJ>(font));
+}
+
+void PlatformSetBackgroundColor(DrawContext dc, std::uint32_t colorRef) {
+    SetBkColor(ToHdc(dc), colorRef);
+}
+
+void PlatformSetBackgroundMode(DrawContext dc, int mode) {
+    SetBkMode(ToHdc(dc), mode);
+}
+
+void PlatformSetTextColor(DrawContext dc, std::uint32_t colorRef) {
+    SetTextColor(ToHdc(dc), colorRef);
+}
+
+void PlatformDrawText(DrawContext dc, const char* text, int length, const TextRect& rect,
+                      unsigned format) {
+    RECT r = {rect.left, rect.top, rect.right, rect.bottom};
+    DrawTextA(ToHdc(dc), text, length, &r, format);
+}
+
+int PlatformMeasureTextWidth(DrawContext dc, const char* text, int length) {
+    SIZE size = {0, 0};
+    if (length <= 0 || !GetTextExtentPoint32A(ToHdc(dc), text, length, &size)) {
+        return 0;
+    }
+    return size.cx;
+}
+
+std::uint32_t PlatformTickCount() {
+    return GetTickCount();
+}
+
+std::int64_t PlatformCalendarSecond() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+void PlatformSleep(int milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+int PlatformMessageBox(const char* text, const char* caption, unsigned style) {
+    return MessageBoxA(reinterpret_cast<HWND>(MainWindow), text, caption, style);
+}
+
+FileWriteResult PlatformWriteTextFile(const char* path, const char* const* pieces, int pieceCount) {
+    return WriteTextFileWithStream(path, pieces, pieceCount);
+}

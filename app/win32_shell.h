@@ -1,0 +1,27 @@
+// The Win32 side of the game: window, message pump, window procedure and the
+// presentation of each frame. Everything it decides is delegated to portable code.
+#pragma once
+
+#include <windows.h>
+
+// Menu command ids, shared with the resource script.
+#include "res/resource.h"
+
+// Places the window in the middle of the primary screen, keeping size and z-order.
+void CenterWindow(HWND window);
+
+// Removes at most one message from the thread's queue, applies the game's key rules
+// to it, translates and dispatches it. Returns true when it was the quit message.
+bool PumpMessage(HWND window, MSG* message);
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Draws and presents one frame in the window's client area. Always 0.
+int RenderFrame(HWND window);
+
+// Registers the class, creates, shows and centres the main window. Returns null on
+// failure, after telling the player when the window could not be created.
+HWND CreateMainWindow(HINSTANCE instance, int showCommand);
+
+// The frame loop: runs until the quit message and returns its exit code.
+int RunFrameLoop(HWND window);

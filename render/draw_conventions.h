@@ -1,0 +1,54 @@
+// Drawing conventions shared by every screen: the layout scale, the screen fonts
+// and the shadowed text.
+//
+// Screens lay themselves out in base units, the client pixels of the first frame.
+// A value becomes pixels by multiplying with the current client size over the
+// base size, in single precision, and truncating toward zero, term by term:
+// left + trunc(30 * sx), never trunc(left + 30 * sx).
+#pragma once
+
+#include "app/platform.h"
+
+#include <cstdint>
+
+// COLORREF values (0x00BBGGRR) of the screens' texts.
+enum : std::uint32_t {
+    SHADOW_COLOR = 0x640000, // dark blue
+    WHITE_TEXT = 0xFFFFFF,
+    CYAN_TEXT = 0xFFFF00,
+    YELLOW_TEXT = 0x32FFFF
+};
+
+extern const char SCREEN_FONT_FACE[]; // "Times New Roman"
+
+struct LayoutScale {
+    float x;
+    float y;
+};
+
+// Current client size over BaseClientWidth and BaseClientHeight.
+LayoutScale ComputeLayoutScale(int left, int top, int right, int bottom);
+
+// u base units in pixels, truncated toward zero.
+inline int ScaleX(const LayoutScale& scale, int units) {
+    return static_cast<int>(static_cast<float>(units) * scale.x);
+}
+inline int ScaleY(const LayoutScale& scale, int units) {
+    return static_cast<int>(static_cast<float>(units) * scale.y);
+}
+
+// (a * b) / c rounded to the nearest integer, halves away from zero, with a 64-bit
+// intermediate; -1 when c is 0 or the result does not fit, as Win32's MulDiv.
+int MulDivRounded(int a, int b, int c);
+
+// Character height in pixels (negative) of a screen font of the given points:
+// trunc(-MulDiv(points, dpi, 72) * scaleY).
+int ScreenFontHeight(DrawContext dc, int points, float scaleY);
+
+// A bold Times New Roman font of the given points, following the vertical scale.
+FontHandle CreateScreenFont(DrawContext dc, int points, float scaleY);
+
+// Draws text twice: first in the dark-blue shadow colour into shadowRect, then in
+// textColor into textRect, both with the given format.
+void DrawShadowedText(DrawContext dc, const char* text, const TextRect& shadowRect,
+                      const TextRect& textRect, std::uint32_t textColor, unsigned format);

@@ -1,0 +1,53 @@
+#include "render/frame_composer.h"
+
+#include "app/game_state.h"
+#include "render/background.h"
+#include "render/fps_overlay.h"
+#include "results/results_screens.h"
+#include "screens/question_screens.h"
+
+FrameComposerState FrameComposer;
+
+ScreenRoutine ScreenRoutineFor(int screenIndex) {
+    static const ScreenRoutine routines[] = {
+        RenderNameScreen,         // AskName
+        RenderIntroScreen,        // Introduction
+        RenderNumberScreen,       // AskFirstNumber
+        RenderNumberScreen,       // AskSecondNumber
+        RenderOppositeNameScreen, // AskLoveName
+        RenderOppositeNameScreen, // AskNoChanceName
+        RenderFriendNameScreen,   // AskFriendName1
+        RenderFriendNameScreen,   // AskFriendName2
+        RenderFriendNameScreen,   // AskFriendName3
+        RenderTitleWishScreen,    // AskTitle1
+        RenderTitleWishScreen,    // AskTitle2
+        RenderTitleWishScreen,    // AskTitle3
+        RenderTitleWishScreen,    // AskTitle4
+        RenderTitleWishScreen,    // AskWish
+        RenderThinkingScreen,     // Thinking
+        RenderResultsScreen,      // ShowResults
+    };
+    static_assert(sizeof routines / sizeof routines[0] == ShowResults + 1,
+                  "one routine for every screen");
+    if (screenIndex < AskName || screenIndex > ShowResults) {
+        return nullptr;
+    }
+    return routines[screenIndex];
+}
+
+void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) {
+    if (AppSettings.recordBaseSize) {
+        BaseClientWidth = width;
+        BaseClientHeight = height;
+    }
+    FrameComposer.backgroundPhase = static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
+    FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
+
+    if (ScreenRoutine routine = ScreenRoutineFor(ScreenIndex)) {
+        routine(dc, 0, 0, width, height, pixels);
+    }
+    if (ShowFpsOverlay) {
+        DrawFpsOverlay(dc);
+    }
+    AppSettings.recordBaseSize = false;
+}

@@ -1,0 +1,41 @@
+// Composes one frame into the back buffer: background, current screen, overlay.
+//
+// The Win32 side (RenderFrame) owns the window, the DIB section and the memory
+// context, and presents the result; everything drawn into the buffer is decided here.
+#pragma once
+
+#include "app/platform.h"
+
+#include <cstdint>
+
+// The composer's own state, kept for the whole run.
+struct FrameComposerState {
+    unsigned char backgroundPhase = 0; // +5 each frame, wrapping at 256
+    bool fpsClockStarted = false;      // fpsSecondStart has been set
+    std::int64_t fpsSecondStart = 0;   // calendar second the current count began
+    int framesDrawn = 0;               // frames drawn with the overlay on
+    int framesThisSecond = 0;
+    int currentFps = 0; // the rate the overlay shows
+};
+extern FrameComposerState FrameComposer;
+
+// Every screen routine takes the back buffer's context, the client rectangle and
+// the buffer's pixel bytes (top-down, 4 bytes a pixel, rows of 4 * width bytes).
+typedef void (*ScreenRoutine)(DrawContext dc, int left, int top, int right, int bottom,
+                              unsigned char* pixels);
+
+// The routine that draws the given screen, or null for a value outside 0 to 15
+// (the frame then shows the background alone).
+ScreenRoutine ScreenRoutineFor(int screenIndex);
+
+// Whether a client area of this size can be drawn. An empty one (a minimised
+// window) has no pixels: the frame is skipped and the base size is not recorded,
+// so a game started minimised lays out for the size it is restored to.
+inline bool HasDrawableArea(int width, int height) {
+    return width > 0 && height > 0;
+}
+
+// Draws one frame for a client area of width by height pixels into pixels, through
+// the memory context dc. Call only for a drawable area. The first call records
+// the base layout size.
+void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels);

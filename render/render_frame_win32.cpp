@@ -1,0 +1,50 @@
+// Presents each frame: a fresh top-down 32-bit DIB section the size of the client
+// area, composed by the portable frame composer and copied to the window in one
+// BitBlt. Everything made here is released before the function returns.
+#include "app/win32_shell.h"
+
+#include "render/frame_composer.h"
+
+int RenderFrame(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    HDC windowDc = GetDC(window);
+
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+
+    // A minimised window has an empty client area and so no pixels to draw into.
+    if (HasDrawableArea(width, height)) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down: row 0 is the top row
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+
+        void* bits = nullptr;
+        HBITMAP buffer = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC memoryDc = CreateCompatibleDC(nullptr);
+        if (buffer != nullptr && bits != nullptr && memoryDc != nullptr) {
+            HGDIOBJ previousBitmap = SelectObject(memoryDc, buffer);
+            ComposeFrame(reinterpret_cast<DrawContext>(memoryDc), width, height,
+                         static_cast<unsigned char*>(bits));
+            BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
+            SelectObject(memoryDc, previousBitmap);
+        }
+        if (memoryDc != nullptr) {
+            DeleteDC(memoryDc);
+        }
+        if (buffer != nullptr) {
+            DeleteObject(buffer);
+        }
+    }
+
+    ReleaseDC(window, windowDc);
+    EndPaint(window, &paint);
+    return 0;
+}

@@ -1,0 +1,61 @@
+# Sourced by the scripts that run Windows programs: a Wine prefix private to the
+# build and an Xvfb display, started once and stopped with wine_session_stop.
+#
+#   source scripts/wine-session.sh; wine_session_start <build-dir>; ...; wine_session_stop
+
+wine_session_start() {
+    local build_dir
+    build_dir=$(cd "$1" && pwd)
+    export WINEPREFIX="$build_dir/wine"
+    export WINEDEBUG=-all
+    # No Mono or Gecko installer dialogs, no menu entries.
+    export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    export WINEARCH=win64
+
+    # A prefix made by another Wine version is rebuilt on its first start, with a
+    # window; key the prefix on the version so that never happens mid-test.
+    local version
+    version=$(wine --version)
+    if [ ! -f "$WINEPREFIX/.lorvan-ready" ] || [ "$(cat "$WINEPREFIX/.lorvan-ready")" != "$version" ]; then
+        rm -rf "$WINEPREFIX"
+        wineboot --init </dev/null >/dev/null 2>&1
+        wineserver -w
+        # Times New Roman is drawn with its metric twin, Liberation Serif.
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
+            /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
+        # A crashing test must fail, not wait behind a crash dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            </dev/null >/dev/null 2>&1
+        wineserver -w
+        echo "$version" >"$WINEPREFIX/.lorvan-ready"
+    fi
+
+    # A free display number: no lock file and no socket.
+    local display=90
+    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+        display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    WINE_SESSION_XVFB_PID=$!
+    export DISPLAY=":$display"
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X$display" ] || [ $tries -ge 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    setxkbmap -display "$DISPLAY" us >/dev/null 2>&1 || true
+
+    # Start the server and its services with their output detached, so that the
+    # services never hold a test's output pipe open (CTest would wait for them).
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+}
+
+wine_session_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
+        kill "$WINE_SESSION_XVFB_PID" >/dev/null 2>&1 || true
+        wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+        WINE_SESSION_XVFB_PID=""
+    fi
+}

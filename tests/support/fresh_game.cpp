@@ -1,0 +1,25 @@
+#include "tests/support/fresh_game.h"
+
+#include "app/game_state.h"
+#include "render/frame_composer.h"
+#include "render/text_box.h"
+
+#include <cstring>
+
+void StartFreshGame() {
+    AppSettings = AppSettingsBlock();
+    std::memset(KeyBuffer, 0, sizeof KeyBuffer);
+    ScreenIndex = AskName;
+    Answers = AnswerSet();
+    BaseClientWidth = 0;
+    BaseClientHeight = 0;
+    std::memset(ExeDirectory, 0, sizeof ExeDirectory);
+    ShowFpsOverlay = false;
+    SaveRequested = false;
+    MainWindow = nullptr;
+    FrameComposer = FrameComposerState();
+    TextBoxA = TextBox();
+    TextBoxB = TextBox();
+    CaretToggleTick = 0;
+    CaretTimerStarted = 0;
+}
