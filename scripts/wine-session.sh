@@ -30,19 +30,19 @@ wine_session_start() {
         echo "$version" >"$WINEPREFIX/.lorvan-ready"
     fi
 
-    # A free display number: no lock file and no socket.
-    local display=90
-    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-        display=$((display + 1))
-    done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number to the file, so
+    # several sessions can start at once without racing for one.
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
     WINE_SESSION_XVFB_PID=$!
-    export DISPLAY=":$display"
     local tries=0
-    until [ -e "/tmp/.X11-unix/X$display" ] || [ $tries -ge 100 ]; do
+    until [ -s "$display_file" ] || [ $tries -ge 100 ]; do
         sleep 0.1
         tries=$((tries + 1))
     done
+    export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+    rm -f "$display_file"
     setxkbmap -display "$DISPLAY" us >/dev/null 2>&1 || true
 
     # Start the server and its services with their output detached, so that the
