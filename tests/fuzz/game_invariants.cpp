@@ -1,0 +1,138 @@
+#include "tests/fuzz/game_invariants.h"
+
+#include "render/text_box.h"
+#include "tests/support/fake_platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void Broken(const char* what, const char* detail) {
+    std::fprintf(stderr, "game invariant broken: %s (%s), screen %d\n", what, detail, ScreenIndex);
+    std::abort();
+}
+
+void Require(bool holds, const char* what, const char* detail = "") {
+    if (!holds) {
+        Broken(what, detail);
+    }
+}
+
+// The length of a string that must be terminated inside its array.
+std::size_t TerminatedLength(const char* text, std::size_t capacity, const char* what) {
+    const void* end = std::memchr(text, '\0', capacity);
+    Require(end != nullptr, "string not terminated inside its array", what);
+    return static_cast<std::size_t>(static_cast<const char*>(end) - text);
+}
+
+struct AnswerField {
+    const char* name;
+    char* (*field)(AnswerSet&);
+    std::size_t capacity;
+    int screen; // the screen that fills it
+    std::size_t limit;
+    bool digitsOnly;
+};
+
+#define LORVAN_ANSWER(member, screen, limit, digits)                                          \
+    {#member, [](AnswerSet& a) -> char* { return a.member; }, sizeof(AnswerSet::member), screen, \
+     limit, digits}
+
+const AnswerField ANSWER_FIELDS[] = {
+    LORVAN_ANSWER(userName, AskName, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(dayCount, AskFirstNumber, NUMBER_LENGTH_LIMIT, true),
+    LORVAN_ANSWER(peopleCount, AskSecondNumber, NUMBER_LENGTH_LIMIT, true),
+    LORVAN_ANSWER(loveName, AskLoveName, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(noChanceName, AskNoChanceName, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(caresName, AskFriendName1, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(knowsYouName, AskFriendName2, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(bestFriendName, AskFriendName3, NAME_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(loveTitle, AskTitle1, TITLE_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(lifeTitle, AskTitle2, TITLE_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(noChanceTitle, AskTitle3, TITLE_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(mindTitle, AskTitle4, TITLE_LENGTH_LIMIT, false),
+    LORVAN_ANSWER(wish, AskWish, WISH_LENGTH_LIMIT, false),
+};
+
+#undef LORVAN_ANSWER
+
+bool IsPrintable(char c) {
+    return c >= 32 && c <= 126;
+}
+
+void CheckAnswers(AnswerSet& before) {
+    for (const AnswerField& f : ANSWER_FIELDS) {
+        const char* now = f.field(Answers);
+        const std::size_t length = TerminatedLength(now, f.capacity, f.name);
+        Require(length <= f.limit, "answer longer than its question accepts", f.name);
+        // An answer is stored exactly when its screen is left, and never empty.
+        Require((length > 0) == (ScreenIndex > f.screen), "answer stored out of turn", f.name);
+        for (std::size_t i = 0; i < length; ++i) {
+            Require(f.digitsOnly ? (now[i] >= '0' && now[i] <= '9') : IsPrintable(now[i]),
+                    "answer holds a character its question refuses", f.name);
+        }
+        if (f.digitsOnly && length > 0) {
+            const int value = std::atoi(now);
+            Require(value >= 1 && value <= 20, "number outside 1 to 20", f.name);
+        }
+        const char* earlier = f.field(before);
+        if (earlier[0] != '\0') {
+            Require(std::strcmp(earlier, now) == 0, "answer changed after it was stored", f.name);
+        }
+    }
+}
+
+// The longest text the shared box may hold on the current screen. Screen 1 still
+// shows nothing of it, but keeps the name from screen 0.
+std::size_t TextBoxALimit() {
+    if (ScreenIndex <= AskFriendName3) {
+        return NAME_LENGTH_LIMIT;
+    }
+    if (ScreenIndex <= AskTitle4) {
+        return TITLE_LENGTH_LIMIT;
+    }
+    return WISH_LENGTH_LIMIT;
+}
+
+void CheckTextBoxes() {
+    const std::size_t a = TerminatedLength(TextBoxA.text, sizeof TextBoxA.text, "TextBoxA");
+    Require(a <= TextBoxALimit(), "text box A over its screen's limit");
+    for (std::size_t i = 0; i < a; ++i) {
+        Require(IsPrintable(TextBoxA.text[i]), "text box A holds an unprintable character");
+    }
+    const std::size_t b = TerminatedLength(TextBoxB.text, sizeof TextBoxB.text, "TextBoxB");
+    Require(b <= NUMBER_LENGTH_LIMIT, "number box over two digits");
+    for (std::size_t i = 0; i < b; ++i) {
+        Require(TextBoxB.text[i] >= '0' && TextBoxB.text[i] <= '9', "number box holds a non-digit");
+    }
+}
+
+void CheckFonts() {
+    Require(LiveFontCount() == 0, "a font made in the frame was not deleted");
+    Require(Fake.fontsDeletedWhileSelected == 0, "a font was deleted while still selected");
+    Require(Fake.selectedFont == 0, "the context's own font was not selected back");
+}
+
+} // namespace
+
+void GameObserver::Start() {
+    screenBefore = ScreenIndex;
+    answersBefore = Answers;
+}
+
+void GameObserver::BeforeFrame() {
+    screenBefore = ScreenIndex;
+}
+
+void GameObserver::AfterFrame() {
+    Require(ScreenIndex >= AskName && ScreenIndex <= ShowResults, "screen outside 0 to 15");
+    Require(ScreenIndex == screenBefore || ScreenIndex == screenBefore + 1,
+            "screen moved other than by one");
+    TerminatedLength(KeyBuffer, sizeof KeyBuffer, "KeyBuffer");
+    CheckAnswers(answersBefore);
+    CheckTextBoxes();
+    CheckFonts();
+    answersBefore = Answers;
+}
