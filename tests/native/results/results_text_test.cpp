@@ -57,19 +57,6 @@ TEST(ResultsText, PutsEveryAnswerInItsPlace) {
     EXPECT_EQ(Compose(OrdinaryAnswers()), expected);
 }
 
-TEST(ResultsText, TemplateHasFifteenPlaceholdersAndEndsWithALineFeed) {
-    const std::string format = ResultsTemplate;
-    int placeholders = 0;
-    for (std::size_t at = format.find('%'); at != std::string::npos;
-         at = format.find('%', at + 1)) {
-        EXPECT_EQ(format[at + 1], 's');
-        ++placeholders;
-    }
-    EXPECT_EQ(placeholders, 15);
-    EXPECT_EQ(format.size() - 2 * 15, 591u);
-    EXPECT_EQ(format.back(), '\n');
-}
-
 TEST(ResultsText, KeepsPercentSignsAndAmpersandsAsTyped) {
     AnswerSet a = OrdinaryAnswers();
     std::strcpy(a.userName, "100%s sure %d%n");
@@ -120,14 +107,6 @@ TEST(ResultsText, HoldsTheLongestAnswersOfEveryFieldWhole) {
     EXPECT_EQ(shown.size(), 1177u);
     EXPECT_EQ(shown,
               text + "\nPress 'F1' to save your results. Press 'Escape' to quit.\nLink: " + link);
-}
-
-TEST(ResultsText, NeverWritesPastASmallBuffer) {
-    char small[16];
-    std::memset(small, '#', sizeof small);
-    ComposeResultsText(OrdinaryAnswers(), small, 10);
-    EXPECT_STREQ(small, "Here are ");
-    EXPECT_EQ(small[10], '#');
 }
 
 } // namespace

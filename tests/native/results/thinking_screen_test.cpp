@@ -76,15 +76,6 @@ TEST_F(ThinkingScreen, BouncesWithinTheSameShareOfAHalfSizeWindow) {
     EXPECT_EQ(BandTops(frames, 320, 240), expected);
 }
 
-TEST_F(ThinkingScreen, BouncesWithinTheSameShareOfADoubleSizeWindow) {
-    const int frames = 90;
-    std::vector<int> expected;
-    for (int top : BaseBandTops(frames)) {
-        expected.push_back(top * 2);
-    }
-    EXPECT_EQ(BandTops(frames, 1280, 960), expected);
-}
-
 TEST_F(ThinkingScreen, DrawsAShadowedCentredMessageInItsBand) {
     struct Case {
         int width, height;
