@@ -50,7 +50,10 @@ class ResultsFileOnWindows : public ::testing::Test {
 
         char temp[MAX_PATH] = "";
         ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
-        directory = std::string(temp) + "lorvan-results-test\\";
+        // CTest runs the tests side by side, each in its own process and folder.
+        directory = std::string(temp) + "lorvan-results-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                    std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(directory.c_str(), nullptr);
         std::snprintf(ExeDirectory, sizeof ExeDirectory, "%s", directory.c_str());
         Answers = AnswerSet();
