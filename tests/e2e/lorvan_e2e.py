@@ -5,17 +5,24 @@ A test program is a function that takes a `Game`; `run_test` parses the command
 line CTest hands over (--exe, --probe, --out), makes sure a Wine prefix and a
 display exist, and reports the result through the exit code. A typical test:
 
-    def check(game):
-        game.start()
-        game.press("F5")
-        frame = game.wait_for_frame("overlay", lambda f: overlay_visible(f))
+    def play(game):
+        game.start()                                  # fresh folder, window shown
+        game.wait_for_frame("first", shows_background)
+        game.type_text("Ann")                         # characters, one by one
+        game.press("Return")                          # X key names
+        frame = game.capture("after_name")            # <out>/<test>/NN_after_name.png
+        red, green, blue = frame.pixel(10, 20)
+        game.press("F1")
+        data = game.wait_for_file("LorvanResults_Ann.txt")   # beside the exe
+        game.choose_menu_item("alt+h", "a")           # Help > About
+        game.answer_box(game.wait_for_box("About"), "Return")
+        game.wait_for_no_box()
         game.press("Escape")
-        box = game.wait_for_box("Quit?")
-        game.answer_box(box, "y")
-        assert game.wait_for_exit() == 0
+        game.answer_box(game.wait_for_box("Quit?"), "y")
+        check(game.wait_for_exit() == 0, "exit code")
 
     if __name__ == "__main__":
-        run_test(check)
+        run_test(play)
 
 Everything here waits on events (a window appearing, a frame changing, the
 process ending) with a timeout and never sleeps a fixed time for them: the test
@@ -361,6 +368,8 @@ class Game:
         shutil.rmtree(self.shots, ignore_errors=True)
         os.makedirs(self.shots)
         self.folder = tempfile.mkdtemp(prefix="lorvan-e2e-%s-" % name)
+        # The probe takes the path on a command line split at spaces.
+        check(not re.search(r"\s", self.folder), "temporary folder %r has spaces" % self.folder)
         self.exe_copy = os.path.join(self.folder, EXE_NAME)
         shutil.copy2(self.exe, self.exe_copy)
         self.process = None
@@ -486,8 +495,7 @@ class Game:
         or No, "Return" for the default button, "Escape" for Cancel, or "Tab"s to
         move to a button and "space" to press it."""
         self.note("answer %r with %s" % (box.caption, " ".join(keys)))
-        self.wait_for_foreground(box.hwnd)
-        self._key_to(box.x11, ["key", "--delay", "60"] + list(keys))
+        self._key_to(box, ["key", "--delay", "60"] + list(keys))
 
     def open_menu(self, accelerator, timeout=EVENT_TIMEOUT):
         """Opens a menu of the menu bar from the keyboard ("alt+f" for File) and
@@ -522,24 +530,24 @@ class Game:
 
     # -- keyboard ----------------------------------------------------------
 
-    def _key_to(self, x11, xdotool_args):
-        # Without a window manager nothing gives a window the focus: set it, and
-        # wait until the X server has, or the keys would be lost.
-        _run(["xdotool", "windowfocus", "--sync", str(x11)])
+    def _key_to(self, window, xdotool_args):
+        # Without a window manager nothing gives a window the focus: set it, wait
+        # until the X server has and the game's thread agrees that this window
+        # gets the keyboard, or the keys would be lost or go to a closing box.
+        _run(["xdotool", "windowfocus", "--sync", str(window.x11)])
+        self.wait_for_foreground(window.hwnd)
         _run(["xdotool"] + xdotool_args)
 
     def press(self, *keys):
         """Presses and releases keys in the game window, one after another. Names
         are X key names: "F5", "Escape", "Return", "BackSpace", "alt+f"."""
         self.note("press %s" % " ".join(keys))
-        self.wait_for_foreground(self.main.hwnd)
-        self._key_to(self.main.x11, ["key", "--delay", "60"] + list(keys))
+        self._key_to(self.main, ["key", "--delay", "60"] + list(keys))
 
     def type_text(self, text, delay_ms=60):
         """Types text into the game window character by character."""
         self.note("type %r" % text)
-        self.wait_for_foreground(self.main.hwnd)
-        self._key_to(self.main.x11, ["type", "--delay", str(delay_ms), text])
+        self._key_to(self.main, ["type", "--delay", str(delay_ms), text])
 
     # -- pictures ----------------------------------------------------------
 
@@ -553,10 +561,10 @@ class Game:
         """Prints a step with the seconds since the test began, for the CTest log."""
         print("[%6.2f s] %s" % (time.monotonic() - self.began, what), flush=True)
 
-    def capture(self, step):
-        """Captures the client area of the main window as <NN>_<step>.png and
-        returns it. Without a window manager the X window holds the menu bar above
-        the client area, so its top rows are cropped off."""
+    def capture(self, step, path=None):
+        """Captures the client area of the main window as <NN>_<step>.png (or to
+        path) and returns it. Without a window manager the X window holds the menu
+        bar above the client area, so its top rows are cropped off."""
         info = self.window()
         width, height = info.client[2], info.client[3]
         grabbed = grab_x_window(info.x11)
@@ -566,7 +574,7 @@ class Game:
               % (grabbed.width, grabbed.height, width, height))
         row_bytes = width * 3
         rgb = grabbed.rgb[menu_rows * row_bytes:(menu_rows + height) * row_bytes]
-        frame = Frame(self._next_path(step), width, height, rgb)
+        frame = Frame(path or self._next_path(step), width, height, rgb)
         write_png(frame)
         return frame
 
@@ -577,14 +585,25 @@ class Game:
         write_png(frame)
         return frame
 
-    def wait_for_frame(self, step, condition, timeout=EVENT_TIMEOUT):
+    def wait_for_frame(self, step, condition, timeout=EVENT_TIMEOUT, explain=None):
         """Captures the client area until condition(frame) holds and returns that
-        frame; every capture is kept (the last one shows what was seen)."""
+        frame. Every try goes to the same <NN>_<step>.png, so the file shows the
+        frame that passed or, after a timeout, the last one seen; explain(frame),
+        when given, says in the failure what was wrong with that last frame."""
+        path = self._next_path(step)
+        last = []
+
         def seen():
             self._fail_if_ended("a frame showing %s" % step)
-            frame = self.capture(step)
+            frame = self.capture(step, path)
+            last[:] = [frame]
             return frame if condition(frame) else None
-        return wait_until("a frame showing %s" % step, seen, timeout, interval=0.1)
+        try:
+            return wait_until("a frame showing %s" % step, seen, timeout, interval=0.1)
+        except E2EFailure as failure:
+            if explain and last:
+                raise E2EFailure("%s: %s" % (failure, explain(last[0]))) from None
+            raise
 
     # -- files beside the exe ----------------------------------------------
 
@@ -655,6 +674,14 @@ def background_mismatches(frame, samples):
         if seen != expected:
             wrong.append((x, y, seen, expected))
     return wrong
+
+
+def describe_mismatches(frame, samples=None):
+    """The first few sampled pixels that break the background, for a failure."""
+    samples = samples or safe_background_samples(frame.width, frame.height)
+    wrong = background_mismatches(frame, samples)
+    shown = "; ".join("(%d, %d) is %s, expected %s" % m for m in wrong[:4])
+    return "%d of %d samples differ from the background: %s" % (len(wrong), len(samples), shown)
 
 
 def shows_background(frame, samples=None):
