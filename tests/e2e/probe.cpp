@@ -1,0 +1,275 @@
+// A small helper for the end-to-end tests: it looks at the game's windows from
+// outside through the same window manager state the game sees, which X alone
+// cannot tell (Win32 class names, client offsets, message box texts), and can
+// minimise, restore or resize the game's window like a user would.
+//
+//   lorvan_probe window <exe path>        the main window of the game started from that path
+//   lorvan_probe boxes <hwnd>             the message boxes the window owns
+//   lorvan_probe menus                    the pop-up menus open on the desktop
+//   lorvan_probe focus <hwnd>             foreground, active and focus windows, as
+//                                         the window's thread sees them
+//   lorvan_probe show <hwnd> minimize|restore
+//   lorvan_probe resize <hwnd> <width> <height>
+//   lorvan_probe serve                    reads such commands from standard input,
+//                                         one a line, and ends each answer with
+//                                         a line "end <code>"
+//
+// Every answer is one line per window of tab-separated key=value fields; texts
+// have backslash, tab, carriage return and line feed escaped as \\ \t \r \n.
+// The code (exit code, or in "end") is 0 on success, 1 when nothing matched, 2 on
+// bad arguments. Serving saves starting a Wine process for every look, which
+// on a loaded machine costs a good part of a second each.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char GAME_WINDOW_CLASS[] = "LorvanMainWindow";
+const char DIALOG_CLASS[] = "#32770";
+const char POPUP_MENU_CLASS[] = "#32768";
+const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+
+void PrintEscaped(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        switch (*c) {
+        case '\\':
+            std::fputs("\\\\", stdout);
+            break;
+        case '\t':
+            std::fputs("\\t", stdout);
+            break;
+        case '\r':
+            std::fputs("\\r", stdout);
+            break;
+        case '\n':
+            std::fputs("\\n", stdout);
+            break;
+        default:
+            std::fputc(*c, stdout);
+            break;
+        }
+    }
+}
+
+// Wine keeps the X window that shows a top-level window as a window property;
+// the tests hand it to xdotool and import, so they never have to guess by title.
+unsigned long long X11WindowOf(HWND window) {
+    return reinterpret_cast<unsigned long long>(GetPropA(window, "__wine_x11_whole_window"));
+}
+
+bool SameText(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        char ca = *a == '/' ? '\\' : *a;
+        char cb = *b == '/' ? '\\' : *b;
+        if (ca >= 'A' && ca <= 'Z') {
+            ca = static_cast<char>(ca - 'A' + 'a');
+        }
+        if (cb >= 'A' && cb <= 'Z') {
+            cb = static_cast<char>(cb - 'A' + 'a');
+        }
+        if (ca != cb) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
+// Each test starts its own copy of the game from a folder of its own, so the
+// image path tells its window apart from any other game or test window.
+bool StartedFrom(HWND window, const char* exePath) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return false;
+    }
+    char image[MAX_PATH * 2] = {};
+    DWORD size = sizeof image;
+    const bool named = QueryFullProcessImageNameA(process, 0, image, &size) != FALSE;
+    CloseHandle(process);
+    return named && SameText(image, exePath);
+}
+
+void PrintGeometry(HWND window) {
+    RECT outer = {};
+    GetWindowRect(window, &outer);
+    RECT client = {};
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("hwnd=0x%llx\tx11=0x%llx\touter=%ld,%ld,%ld,%ld\tclient=%ld,%ld,%ld,%ld"
+                "\tvisible=%d\ticonic=%d",
+                reinterpret_cast<unsigned long long>(window), X11WindowOf(window), outer.left,
+                outer.top, outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y,
+                client.right - client.left, client.bottom - client.top,
+                IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0);
+}
+
+void PrintTitle(HWND window, const char* key) {
+    char text[4096] = {};
+    GetWindowTextA(window, text, sizeof text);
+    std::printf("\t%s=", key);
+    PrintEscaped(text);
+}
+
+struct WindowSearch {
+    const char* exePath;
+    HWND owner;
+    int found;
+};
+
+BOOL CALLBACK PrintGameWindow(HWND window, LPARAM data) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, GAME_WINDOW_CLASS) == 0 && StartedFrom(window, search->exePath)) {
+        PrintGeometry(window);
+        PrintTitle(window, "title");
+        std::printf("\n");
+        ++search->found;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, DIALOG_CLASS) == 0 && GetWindow(window, GW_OWNER) == search->owner &&
+        IsWindowVisible(window)) {
+        PrintGeometry(window);
+        PrintTitle(window, "caption");
+        char text[4096] = {};
+        GetDlgItemTextA(window, MESSAGE_BOX_TEXT_ID, text, sizeof text);
+        std::printf("\ttext=");
+        PrintEscaped(text);
+        std::printf("\n");
+        ++search->found;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK PrintPopupMenu(HWND window, LPARAM data) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, POPUP_MENU_CLASS) == 0 && IsWindowVisible(window)) {
+        PrintGeometry(window);
+        std::printf("\n");
+        ++search->found;
+    }
+    return TRUE;
+}
+
+HWND ParseWindow(const char* text) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(text, nullptr, 0)));
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: lorvan_probe window <exe> | boxes <hwnd> | menus | focus <hwnd> | "
+                         "show <hwnd> minimize|restore | resize <hwnd> <width> <height>\n");
+    return 2;
+}
+
+int FindGameWindow(const char* exePath) {
+    WindowSearch search = {exePath, nullptr, 0};
+    EnumWindows(PrintGameWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found > 0 ? 0 : 1;
+}
+
+int ListMessageBoxes(HWND owner) {
+    WindowSearch search = {nullptr, owner, 0};
+    EnumWindows(PrintMessageBox, reinterpret_cast<LPARAM>(&search));
+    return search.found > 0 ? 0 : 1;
+}
+
+int ListPopupMenus() {
+    WindowSearch search = {nullptr, nullptr, 0};
+    EnumWindows(PrintPopupMenu, reinterpret_cast<LPARAM>(&search));
+    return search.found > 0 ? 0 : 1;
+}
+
+int PrintFocus(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const BOOL known = GetGUIThreadInfo(thread, &info);
+    std::printf("foreground=0x%llx\tactive=0x%llx\tfocus=0x%llx\tenabled=%d\n",
+                reinterpret_cast<unsigned long long>(GetForegroundWindow()),
+                reinterpret_cast<unsigned long long>(info.hwndActive),
+                reinterpret_cast<unsigned long long>(info.hwndFocus),
+                IsWindowEnabled(window) ? 1 : 0);
+    return known ? 0 : 1;
+}
+
+int ShowGameWindow(HWND window, const char* how) {
+    if (std::strcmp(how, "minimize") == 0) {
+        ShowWindow(window, SW_MINIMIZE);
+    } else if (std::strcmp(how, "restore") == 0) {
+        ShowWindow(window, SW_RESTORE);
+    } else {
+        return Usage();
+    }
+    return IsWindow(window) ? 0 : 1;
+}
+
+int ResizeGameWindow(HWND window, const char* width, const char* height) {
+    const BOOL done = SetWindowPos(window, nullptr, 0, 0, std::atoi(width), std::atoi(height),
+                                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return done ? 0 : 1;
+}
+
+int RunCommand(int argc, char** argv);
+
+// Splits a command line at spaces and tabs; paths with spaces are not needed,
+// since the tests' folders are made without them.
+int ServeCommands() {
+    char line[2048];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        char* words[8] = {};
+        int count = 1; // words[0] stands for the program name
+        for (char* word = std::strtok(line, " \t\r\n"); word != nullptr && count < 8;
+             word = std::strtok(nullptr, " \t\r\n")) {
+            words[count++] = word;
+        }
+        if (count == 1) {
+            continue;
+        }
+        const int result = RunCommand(count, words);
+        std::printf("end %d\n", result);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int RunCommand(int argc, char** argv) {
+    int result = 2;
+    if (argc == 3 && std::strcmp(argv[1], "window") == 0) {
+        result = FindGameWindow(argv[2]);
+    } else if (argc == 3 && std::strcmp(argv[1], "boxes") == 0) {
+        result = ListMessageBoxes(ParseWindow(argv[2]));
+    } else if (argc == 2 && std::strcmp(argv[1], "menus") == 0) {
+        result = ListPopupMenus();
+    } else if (argc == 3 && std::strcmp(argv[1], "focus") == 0) {
+        result = PrintFocus(ParseWindow(argv[2]));
+    } else if (argc == 4 && std::strcmp(argv[1], "show") == 0) {
+        result = ShowGameWindow(ParseWindow(argv[2]), argv[3]);
+    } else if (argc == 5 && std::strcmp(argv[1], "resize") == 0) {
+        result = ResizeGameWindow(ParseWindow(argv[2]), argv[3], argv[4]);
+    } else {
+        result = Usage();
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int result =
+        argc == 2 && std::strcmp(argv[1], "serve") == 0 ? ServeCommands() : RunCommand(argc, argv);
+    std::fflush(stdout);
+    return result;
+}
