@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test tier of the game and ends with one line "N passed, N failed":
 #   1. the portable core natively, under AddressSanitizer and UBSan;
-#   2. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb.
+#   2. the game fuzzer, for a bounded number of inputs, under the same sanitizers;
+#   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb.
 # Installs whatever is missing first. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +44,7 @@ run_tier() {
 }
 
 run_tier native native
+run_tier fuzz fuzz
 
 source scripts/wine-session.sh
 mkdir -p build/windows

@@ -1,11 +1,14 @@
 #include "tests/fuzz/game_invariants.h"
 
 #include "render/text_box.h"
+#include "results/results_text.h"
 #include "tests/support/fake_platform.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -36,9 +39,11 @@ struct AnswerField {
     bool digitsOnly;
 };
 
-#define LORVAN_ANSWER(member, screen, limit, digits)                                          \
-    {#member, [](AnswerSet& a) -> char* { return a.member; }, sizeof(AnswerSet::member), screen, \
-     limit, digits}
+#define LORVAN_ANSWER(member, screen, limit, digits)                                               \
+    {                                                                                              \
+#member, [](AnswerSet & a) -> char* { return a.member; }, sizeof(AnswerSet::member),       \
+                                                               screen, limit, digits               \
+    }
 
 const AnswerField ANSWER_FIELDS[] = {
     LORVAN_ANSWER(userName, AskName, NAME_LENGTH_LIMIT, false),
@@ -115,6 +120,65 @@ void CheckFonts() {
     Require(Fake.selectedFont == 0, "the context's own font was not selected back");
 }
 
+// The results built piece by piece from the answers, independently of the format
+// the game fills in.
+std::string ExpectedResults() {
+    const AnswerSet& a = Answers;
+    std::string text = "Here are your results:\n\nYou must inform ";
+    text += a.peopleCount;
+    text += " people about me within ";
+    text += a.dayCount;
+    text += " days in order for your wish to come to pass!\n\nThe one that you LOVE is: ";
+    text += a.loveName;
+    text += "\nThe one that you like but don't have a chance with is: ";
+    text += a.noChanceName;
+    text += "\nThe person you care most about is: ";
+    text += a.caresName;
+    text += "\nThe person that knows you FORWARDS and BACKWARDS is: ";
+    text += a.knowsYouName;
+    text += "\n";
+    text += a.bestFriendName;
+    text += " is your BEST FRIEND\n'";
+    text += a.loveTitle;
+    text += "' is the movie that best describes: ";
+    text += a.loveName;
+    text += "\nThe movie '";
+    text += a.noChanceTitle;
+    text += "' is for: ";
+    text += a.noChanceName;
+    text += "\nThe movie '";
+    text += a.lifeTitle;
+    text += "' tells you how you feel about LIFE.\nThe movie '";
+    text += a.mindTitle;
+    text += "' tells you most about your mind.\n\nHey ";
+    text += a.userName;
+    text += ", I hope you had GOOD LUCK !!! :)\nYour wish, \"";
+    text += a.wish;
+    text += "\", will come true if you email your friends the web link to Lorvan the Word Game!\n";
+    return text;
+}
+
+void CheckResults(bool drawn, bool saveAsked) {
+    const std::size_t length = TerminatedLength(ResultsText, sizeof ResultsText, "ResultsText");
+    Require(length <= RESULTS_TEXT_LONGEST, "results longer than the answers allow");
+    if (!drawn) {
+        return;
+    }
+    Require(ExpectedResults() == ResultsText, "results differ from the answers filled in");
+
+    // A save asked for is tried once, and its box tells the truth about it.
+    std::vector<FakeCall> writes = CallsOf(FakeCallKind::WriteFile);
+    std::vector<FakeCall> boxes = CallsOf(FakeCallKind::MessageBox);
+    Require(writes.size() == (saveAsked ? 1u : 0u), "a save was not tried exactly once");
+    if (!saveAsked) {
+        return;
+    }
+    Require(boxes.size() == 1, "a save did not tell the player its outcome");
+    const bool written = Fake.scriptedFileResult == FILE_WRITTEN;
+    Require(boxes[0].caption == (written ? "Results Saved" : "Error"),
+            "the save's box does not match its outcome", boxes[0].caption.c_str());
+}
+
 } // namespace
 
 void GameObserver::Start() {
@@ -126,7 +190,7 @@ void GameObserver::BeforeFrame() {
     screenBefore = ScreenIndex;
 }
 
-void GameObserver::AfterFrame() {
+void GameObserver::AfterFrame(bool drawn, bool saveAsked) {
     Require(ScreenIndex >= AskName && ScreenIndex <= ShowResults, "screen outside 0 to 15");
     Require(ScreenIndex == screenBefore || ScreenIndex == screenBefore + 1,
             "screen moved other than by one");
@@ -134,5 +198,8 @@ void GameObserver::AfterFrame() {
     CheckAnswers(answersBefore);
     CheckTextBoxes();
     CheckFonts();
+    if (screenBefore == ShowResults) {
+        CheckResults(drawn, saveAsked);
+    }
     answersBefore = Answers;
 }

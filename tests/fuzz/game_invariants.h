@@ -12,6 +12,7 @@ struct GameObserver {
     // Call once at the start of a game.
     void Start();
     void BeforeFrame();
-    // Checks every invariant after the frame.
-    void AfterFrame();
+    // Checks every invariant after the frame. drawn: the frame had pixels to draw
+    // into; saveAsked: F1 had been pressed for this frame.
+    void AfterFrame(bool drawn, bool saveAsked);
 };

@@ -43,7 +43,7 @@ def main():
                                   "Up", "Heat", "Big", "Jaws", "I wish for a boat"]),
         "defaults_game": whole_game(["\r", "", "\r", "\r", "\r", "\r", "\r", "\r", "\r",
                                      "\r", "\r", "\r", "\r", "\r"], near_wrap=True),
-        "odd_answers": whole_game(["%s%n&x", "", "99\b\b20", "0", "a" * 40, " ", "&&", "%%",
+        "odd_answers": whole_game(["%s%n&x", "", "99\b\b20", "0", "", "a" * 40, " ", "&&", "%%",
                                    "\t\x1b\x7f\xe9z", "t" * 50, "?", "/\\", ":*", "w" * 60]),
         "resizing": bytes([0, SIZE, 2, FRAME, SIZE, 0, FRAME, SIZE, 1, FRAME, SIZE, 4, FRAME,
                            SIZE, 0xF5, 0x10, 0x00, 0x20, 0x00, FRAME, KEYS, F5_BIT, 0, FRAME,

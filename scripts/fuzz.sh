@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Fuzzes the game for as long as you like (default 30 minutes):
+#   bash scripts/fuzz.sh [seconds]
+# New inputs that reach new code are kept in build/fuzz/corpus-long; a crash is
+# written as crash-* in build/fuzz and reproduced with
+#   build/fuzz/tests/fuzz/lorvan_game_fuzzer <crash file>
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-1800}
+
+bash scripts/install-deps.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target lorvan_game_fuzzer
+
+mkdir -p build/fuzz/corpus-long
+cd build/fuzz
+exec tests/fuzz/lorvan_game_fuzzer -max_total_time="$seconds" -print_final_stats=1 \
+    -print_pcs=0 corpus-long ../../tests/fuzz/corpus
