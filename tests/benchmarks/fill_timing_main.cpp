@@ -1,12 +1,16 @@
 // A plain timer for the background fill, cross-built with the game's compiler and
 // flags and run under Wine: the median of repeated runs of memset, the fast fill
 // and the per-pixel formula on the same buffer, and their ratios.
+//
+// "once fill|reference|memset WIDTH HEIGHT" runs one fill and nothing else, for
+// counting instructions with valgrind --tool=callgrind, which load does not skew.
 #include "render/background.h"
 #include "render/reference_background.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -24,9 +28,27 @@ template <typename Fill> double MedianMicroseconds(int repetitions, Fill fill) {
     return times[times.size() / 2];
 }
 
+int RunOnce(const char* kind, int width, int height) {
+    std::vector<unsigned char> buffer(4 * static_cast<std::size_t>(width) * height, 0);
+    if (std::strcmp(kind, "fill") == 0) {
+        FillBackground(buffer.data(), width, height, 5);
+    } else if (std::strcmp(kind, "reference") == 0) {
+        ReferenceFillBackground(buffer.data(), width, height, 5);
+    } else if (std::strcmp(kind, "memset") == 0) {
+        std::memset(buffer.data(), 5, buffer.size());
+    } else {
+        std::fprintf(stderr, "unknown fill %s\n", kind);
+        return 2;
+    }
+    return buffer[buffer.size() / 2] == 0xFF ? 1 : 0; // keeps the fill observable
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "once") == 0) {
+        return RunOnce(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    }
     const int sizes[][2] = {{640, 480}, {1920, 1080}, {3840, 2160}};
     std::printf("%-10s %10s %10s %12s %17s %15s\n", "size", "memset us", "fill us", "reference us",
                 "fill/memset tput", "reference/fill");
