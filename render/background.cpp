@@ -10,8 +10,9 @@
 // it by far less than 1/100 (the relative error is about 1e-16 and the value is
 // below 32768). The exact value is a multiple of 1/100, so no integer lies in
 // between, and the truncation equals the integer quotient (P + 100 p) / 100.
-// The value passes 32767 exactly when P + 100 p > 3276700; the 16-bit conversion
-// then gives -32768, whose low byte is 0. That is ExactRedByte, and the native
+// The truncated value passes 32767 exactly when P + 100 p >= 3276800 (the double
+// reaches 32768 there and not before); the 16-bit conversion then gives -32768,
+// whose low byte is 0. That is ExactRedByte, and the native
 // tests check it against the double formula for every product and phase the
 // game can meet.
 //
@@ -52,9 +53,9 @@ namespace {
 constexpr int BlockPixels = 100;
 constexpr int BlockBytes = 4 * BlockPixels;
 
-// The largest P + 100 p whose red is drawn: beyond it x * y * 0.01 + p > 32767
-// (the same bound as ExactRedByte).
-constexpr long long LargestDrawnRed = 3276700;
+// The largest P + 100 p whose red is drawn: beyond it x * y * 0.01 + p truncates
+// to more than 32767 (the same bound as ExactRedByte).
+constexpr long long LargestDrawnRed = 3276799;
 
 // Fills one row's block pattern (its first 100 pixels, as if the row were that
 // wide) as bytes blue, green, red, 0.

@@ -1,9 +1,12 @@
 #include "render/reference_background.h"
 
 unsigned char ReferenceRedByte(int product, unsigned char phase) {
+    // Truncated toward zero, the value must fit a 16-bit signed integer; where it
+    // passes 32767 the conversion yields -32768, whose low byte is 0. A value just
+    // above 32767 (32767.5, say) still truncates to 32767 and so keeps red 255.
     const double value = product * 0.01 + phase;
-    if (value > 32767.0) {
-        return 0; // the 16-bit conversion saturates at -32768, whose low byte is 0
+    if (value >= 32768.0) {
+        return 0;
     }
     return static_cast<unsigned char>(static_cast<short>(value));
 }

@@ -5,8 +5,8 @@
 #pragma once
 
 // The red byte of a pixel whose x * y is product, at the given phase: the low byte
-// of the 16-bit truncation of product * 0.01 + phase; values above 32767 give
-// -32768 and so 0.
+// of the 16-bit truncation of product * 0.01 + phase; truncated values above 32767
+// give -32768 and so 0.
 unsigned char ReferenceRedByte(int product, unsigned char phase);
 
 // Fills the buffer as FillBackground does (same layout and contract), one pixel at

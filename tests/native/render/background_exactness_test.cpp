@@ -14,18 +14,18 @@ namespace {
 constexpr int LargestSide = 4096;
 constexpr long long LargestProduct = static_cast<long long>(LargestSide - 1) * (LargestSide - 1);
 
-// Above this product red is 0 at every phase: x * y * 0.01 alone passes 32767.
-constexpr int LastProductWithRed = 3276800;
+// From this product on red is 0 at every phase: x * y * 0.01 alone reaches 32768.
+constexpr int FirstProductWithoutRed = 3276800;
 
 // The double formula against the integer form the fast fill is built on. Every
 // product up to the edge of red is checked at every phase. Beyond it only phase
 // 0 needs checking: adding a phase only makes the value larger, and the formula
-// gives 0 for every value above 32767.
+// gives 0 for every value of 32768 or more.
 void ExpectRedMatchesForPhases(int firstPhase, int lastPhase) {
     for (int phase = firstPhase; phase <= lastPhase; ++phase) {
         const unsigned char p = static_cast<unsigned char>(phase);
         int mismatches = 0;
-        for (int product = 0; product <= LastProductWithRed; ++product) {
+        for (int product = 0; product <= FirstProductWithoutRed; ++product) {
             if (ReferenceRedByte(product, p) != ExactRedByte(product, p) && ++mismatches <= 3) {
                 ADD_FAILURE() << "product " << product << " phase " << phase << ": formula "
                               << int(ReferenceRedByte(product, p)) << ", integer form "
@@ -50,23 +50,24 @@ TEST(BackgroundRedByte, IntegerFormMatchesFormulaForPhases192To255) {
 }
 
 TEST(BackgroundRedByte, EveryLargerProductHasNoRed) {
-    for (int product = LastProductWithRed; product <= LargestProduct; ++product) {
+    for (int product = FirstProductWithoutRed; product <= LargestProduct; ++product) {
         ASSERT_EQ(ReferenceRedByte(product, 0), 0) << "product " << product;
         ASSERT_EQ(ExactRedByte(product, 255), 0) << "product " << product;
     }
 }
 
-TEST(BackgroundRedByte, RedEndsWhereTheValuePasses32767) {
+TEST(BackgroundRedByte, RedEndsWhereTheTruncatedValuePasses32767) {
     struct Case {
         int product;
         unsigned char phase;
         int red;
     };
     const Case cases[] = {
-        {3276700, 0, 0xFF},               // exactly 32767: the last red drawn
-        {3276701, 0, 0},                  // 32767.01 saturates
-        {3276700 - 100 * 255, 255, 0xFF}, // the edge moves in by 100 per phase step
-        {3276701 - 100 * 255, 255, 0},
+        {3276700, 0, 0xFF},               // exactly 32767
+        {3276799, 0, 0xFF},               // 32767.99 truncates to 32767: the last red
+        {3276800, 0, 0},                  // 32768 saturates
+        {3276799 - 100 * 255, 255, 0xFF}, // the edge moves in by 100 per phase step
+        {3276800 - 100 * 255, 255, 0},
         {0, 5, 5},   // pixel (0, 0) on the first frame
         {200, 5, 7}, // pixel (10, 20) on the first frame
     };
