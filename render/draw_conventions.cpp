@@ -25,8 +25,10 @@ int MulDivRounded(int a, int b, int c) {
         divisor = -divisor;
     }
     const std::int64_t half = divisor / 2;
-    const std::int64_t result = product >= 0 ? (product + half) / divisor : (product - half) / divisor;
-    if (result > INT32_MAX || result < INT32_MIN) {
+    const std::int64_t result =
+        product >= 0 ? (product + half) / divisor : (product - half) / divisor;
+    // Win32 gives -1 for the most negative value as well, so the two always agree.
+    if (result > INT32_MAX || result <= INT32_MIN) {
         return -1;
     }
     return static_cast<int>(result);

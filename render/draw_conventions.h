@@ -38,7 +38,8 @@ inline int ScaleY(const LayoutScale& scale, int units) {
 }
 
 // (a * b) / c rounded to the nearest integer, halves away from zero, with a 64-bit
-// intermediate; -1 when c is 0 or the result does not fit, as Win32's MulDiv.
+// intermediate; -1 when c is 0 or the result does not fit in -2^31+1 .. 2^31-1,
+// as Win32's MulDiv.
 int MulDivRounded(int a, int b, int c);
 
 // Character height in pixels (negative) of a screen font of the given points:

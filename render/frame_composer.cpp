@@ -36,6 +36,11 @@ ScreenRoutine ScreenRoutineFor(int screenIndex) {
 }
 
 void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) {
+    ComposeFrameWith(ScreenRoutineFor(ScreenIndex), dc, width, height, pixels);
+}
+
+void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
+                      unsigned char* pixels) {
     if (AppSettings.recordBaseSize) {
         BaseClientWidth = width;
         BaseClientHeight = height;
@@ -43,7 +48,7 @@ void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) 
     FrameComposer.backgroundPhase = static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
-    if (ScreenRoutine routine = ScreenRoutineFor(ScreenIndex)) {
+    if (routine != nullptr) {
         routine(dc, 0, 0, width, height, pixels);
     }
     if (ShowFpsOverlay) {

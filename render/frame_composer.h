@@ -36,6 +36,11 @@ inline bool HasDrawableArea(int width, int height) {
 }
 
 // Draws one frame for a client area of width by height pixels into pixels, through
-// the memory context dc. Call only for a drawable area. The first call records
-// the base layout size.
+// the memory context dc, with the routine of the current screen. Call only for a
+// drawable area. The first call records the base layout size.
 void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels);
+
+// The same with the given screen routine (null: the background alone), so that the
+// order of background, screen and overlay can be watched from outside.
+void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
+                      unsigned char* pixels);

@@ -16,6 +16,8 @@ int RenderFrame(HWND window) {
     const int height = client.bottom - client.top;
 
     // A minimised window has an empty client area and so no pixels to draw into.
+    HDC memoryDc = nullptr;
+    HBITMAP buffer = nullptr;
     if (HasDrawableArea(width, height)) {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -26,25 +28,27 @@ int RenderFrame(HWND window) {
         info.bmiHeader.biCompression = BI_RGB;
         info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
 
+        memoryDc = CreateCompatibleDC(nullptr);
         void* bits = nullptr;
-        HBITMAP buffer = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC memoryDc = CreateCompatibleDC(nullptr);
+        buffer = CreateDIBSection(memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (buffer != nullptr && bits != nullptr && memoryDc != nullptr) {
             HGDIOBJ previousBitmap = SelectObject(memoryDc, buffer);
             ComposeFrame(reinterpret_cast<DrawContext>(memoryDc), width, height,
                          static_cast<unsigned char*>(bits));
             BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
+            // Put the context's own bitmap back so the buffer is free to be deleted.
             SelectObject(memoryDc, previousBitmap);
-        }
-        if (memoryDc != nullptr) {
-            DeleteDC(memoryDc);
-        }
-        if (buffer != nullptr) {
-            DeleteObject(buffer);
         }
     }
 
+    // The window's context and paint cycle go first, then what this frame made.
     ReleaseDC(window, windowDc);
     EndPaint(window, &paint);
+    if (memoryDc != nullptr) {
+        DeleteDC(memoryDc);
+    }
+    if (buffer != nullptr) {
+        DeleteObject(buffer);
+    }
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "render/text_box.h"
 
+#include "app/game_state.h"
+#include "render/draw_conventions.h"
+
+#include <algorithm>
 #include <cstring>
 
 TextBox TextBoxA;
@@ -49,6 +53,120 @@ void LayoutTextBox(TextBox& box, float sx, float sy, int clientLeft, int clientT
     box.top = clientTop + static_cast<int>(static_cast<float>(baseY) * sy);
 }
 
-int DrawTextBox(const TextBox&, DrawContext, unsigned char*, int, int) {
-    return 0; // drawn by the text box widget, still to come
+namespace {
+
+// The pixels a box may touch: the back buffer of width by height pixels, four bytes
+// each (blue, green, red, and a fourth byte that carries no colour).
+struct PixelTarget {
+    unsigned char* pixels;
+    int width;
+    int height;
+};
+
+// Paints the columns [x0, x1) of the rows [y0, y1) with a 0x00RRGGBB colour, cut
+// to the buffer so that a box or caret reaching past an edge never writes outside
+// it. An empty range paints nothing. Coordinates are widened so that a box far off
+// the buffer cannot overflow while being cut.
+void PaintBlock(const PixelTarget& target, long long x0, long long y0, long long x1, long long y1,
+                std::uint32_t color) {
+    if (target.pixels == nullptr) {
+        return;
+    }
+    x0 = std::max(x0, 0LL);
+    y0 = std::max(y0, 0LL);
+    x1 = std::min(x1, static_cast<long long>(target.width));
+    y1 = std::min(y1, static_cast<long long>(target.height));
+    const unsigned char blue = static_cast<unsigned char>(color & 0xFF);
+    const unsigned char green = static_cast<unsigned char>((color >> 8) & 0xFF);
+    const unsigned char red = static_cast<unsigned char>((color >> 16) & 0xFF);
+    for (long long y = y0; y < y1; ++y) {
+        unsigned char* pixel = target.pixels + (y * target.width + x0) * 4;
+        for (long long x = x0; x < x1; ++x, pixel += 4) {
+            pixel[0] = blue;
+            pixel[1] = green;
+            pixel[2] = red;
+        }
+    }
+}
+
+// The two-pixel sunken bevel: shadow tones on the top and left, light tones on the
+// bottom and right. The light lines come last, so the corners other than the top
+// left take the light tones.
+void PaintBevel(const TextBox& box, const PixelTarget& target) {
+    const long long l = box.left;
+    const long long t = box.top;
+    const long long r = l + box.width;  // one past the last column
+    const long long b = t + box.height; // one past the last row
+    PaintBlock(target, l, t, l + 1, b - 1, box.shadowOuterColor);
+    PaintBlock(target, l + 1, t + 1, l + 2, b - 2, box.shadowInnerColor);
+    PaintBlock(target, l + 1, t, r - 1, t + 1, box.shadowOuterColor);
+    PaintBlock(target, l + 2, t + 1, r - 2, t + 2, box.shadowInnerColor);
+    PaintBlock(target, r - 1, t, r, b - 1, box.lightOuterColor);
+    PaintBlock(target, r - 2, t + 1, r - 1, b - 2, box.lightInnerColor);
+    PaintBlock(target, l, b - 1, r, b, box.lightOuterColor);
+    PaintBlock(target, l + 1, b - 2, r - 1, b - 1, box.lightInnerColor);
+}
+
+// One blink phase for every box: it changes on the first draw after more than the
+// box's period has passed since the last change, wherever that draw happens.
+void AdvanceCaretBlink(const TextBox& box) {
+    const std::uint32_t now = PlatformTickCount();
+    const std::int32_t elapsed = static_cast<std::int32_t>(now - CaretToggleTick);
+    if (elapsed > box.blinkPeriodMs) {
+        AppSettings.caretVisible = !AppSettings.caretVisible;
+        CaretToggleTick = PlatformTickCount();
+    }
+}
+
+int BoxTextLength(const TextBox& box) {
+    const void* end = std::memchr(box.text, '\0', sizeof box.text);
+    return end == nullptr ? static_cast<int>(sizeof box.text)
+                          : static_cast<int>(static_cast<const char*>(end) - box.text);
+}
+
+} // namespace
+
+int DrawTextBox(const TextBox& box, DrawContext dc, unsigned char* pixels, int bufferWidth,
+                int bufferHeight) {
+    if (!CaretTimerStarted) {
+        CaretToggleTick = PlatformTickCount();
+        CaretTimerStarted = 1;
+    }
+    const PixelTarget target = {pixels, std::max(bufferWidth, 0), std::max(bufferHeight, 0)};
+    const long long l = box.left;
+    const long long t = box.top;
+
+    if (!box.transparent) {
+        PaintBlock(target, l, t, l + box.width, t + box.height, box.fillColor);
+    }
+
+    PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
+    const int fontHeight = -MulDivRounded(box.fontSize, PlatformPixelsPerInchY(dc), 72);
+    FontHandle font = PlatformCreateFont(fontHeight, FONT_WEIGHT_DONTCARE, box.fontFace);
+    FontHandle previous = PlatformSelectFont(dc, font);
+    const TextRect textRect = {box.left + 6, box.top + 2, box.left + box.width,
+                               box.top + box.height};
+    PlatformSetTextColor(dc, ColorRefFromPixelColor(box.textColor));
+    // The player's text is shown as typed: an "&" is a character, not a mnemonic.
+    const int length = BoxTextLength(box);
+    PlatformDrawText(dc, box.text, length, textRect, TEXT_NOPREFIX);
+
+    if (box.showBorder) {
+        PaintBevel(box, target);
+    }
+
+    if (box.showCaret) {
+        AdvanceCaretBlink(box);
+        if (AppSettings.caretVisible) {
+            // The caret follows the whole text, even past the box's right edge.
+            const long long textWidth =
+                length > 0 ? PlatformMeasureTextWidth(dc, box.text, length) : 0;
+            const long long caretLeft = l + textWidth + 7;
+            PaintBlock(target, caretLeft, t + 4, caretLeft + 4, t + box.height - 4, box.caretColor);
+        }
+    }
+
+    PlatformSelectFont(dc, previous);
+    PlatformDeleteFont(font);
+    return 0;
 }

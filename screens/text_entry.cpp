@@ -1,7 +1,10 @@
 #include "screens/text_entry.h"
 
 #include "app/game_state.h"
+#include "render/text_box.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 void ConsumeKey() {
@@ -12,4 +15,90 @@ void ConsumeKey() {
     // it was ever full.
     std::memmove(KeyBuffer, KeyBuffer + 1, KEY_BUFFER_SIZE - 1);
     KeyBuffer[KEY_BUFFER_SIZE - 1] = '\0';
+}
+
+namespace {
+
+enum : unsigned char { BACKSPACE = 8, ENTER = 13 };
+
+std::size_t TextLength(const TextBox& box) {
+    const void* end = std::memchr(box.text, '\0', sizeof box.text);
+    return end == nullptr ? sizeof box.text - 1
+                          : static_cast<std::size_t>(static_cast<const char*>(end) - box.text);
+}
+
+bool Accepts(const TextEntryRule& rule, unsigned char c) {
+    if (rule.kind == EntryKind::Number) {
+        return c >= '0' && c <= '9';
+    }
+    return c >= ' ' && c <= '~';
+}
+
+bool IsAnswer(const TextEntryRule& rule, const char* text) {
+    if (text[0] == '\0') {
+        return false;
+    }
+    if (rule.kind == EntryKind::Number) {
+        const int value = std::atoi(text);
+        return value >= LOWEST_NUMBER && value <= HIGHEST_NUMBER;
+    }
+    return true;
+}
+
+// An empty or refused answer is never reported: the box offers one the player can
+// confirm with the next Enter or edit first.
+void OfferDefault(TextBox& box, const TextEntryRule& rule) {
+    if (rule.kind == EntryKind::Number) {
+        std::snprintf(box.text, sizeof box.text, "%d",
+                      std::rand() % HIGHEST_NUMBER + LOWEST_NUMBER);
+        return;
+    }
+    if (rule.defaultCount > 0) {
+        std::snprintf(box.text, sizeof box.text, "%s",
+                      rule.defaults[std::rand() % rule.defaultCount]);
+    }
+}
+
+void ApplyEnter(TextBox& box, const TextEntryRule& rule) {
+    if (!IsAnswer(rule, box.text)) {
+        OfferDefault(box, rule);
+        return;
+    }
+    std::snprintf(rule.destination, rule.destinationSize, "%s", box.text);
+    ++ScreenIndex;
+    if (rule.emptyAfterStore) {
+        box.text[0] = '\0';
+    }
+}
+
+} // namespace
+
+void ApplyTextEntry(TextBox& box, const TextEntryRule& rule) {
+    const unsigned char c = static_cast<unsigned char>(KeyBuffer[0]);
+    if (c == '\0') {
+        return;
+    }
+    const std::size_t length = TextLength(box);
+    if (c == BACKSPACE && length > 0) {
+        box.text[length - 1] = '\0';
+    }
+    if (c == ENTER) {
+        ApplyEnter(box, rule);
+    }
+    if (Accepts(rule, c) && length < static_cast<std::size_t>(rule.lengthLimit) &&
+        length + 1 < sizeof box.text) {
+        box.text[length] = static_cast<char>(c);
+        box.text[length + 1] = '\0';
+    }
+    ConsumeKey();
+}
+
+void PrepareEntryBox() {
+    ResetTextBox(TextBoxA);
+    TextBoxA.baseWidth = 550;
+    TextBoxA.baseHeight = 33;
+    TextBoxA.baseFontSize = 20;
+    TextBoxA.transparent = 1;
+    TextBoxA.textColor = 0x00FFFF;  // cyan, as the headings
+    TextBoxA.caretColor = 0xFFFF00; // yellow
 }

@@ -3,6 +3,8 @@
 #include "app/game_state.h"
 #include "render/frame_composer.h"
 #include "render/text_box.h"
+#include "results/results_text.h"
+#include "results/thinking_screen.h"
 
 #include <cstring>
 
@@ -22,4 +24,7 @@ void StartFreshGame() {
     TextBoxB = TextBox();
     CaretToggleTick = 0;
     CaretTimerStarted = 0;
+    ThinkingTimerStarted = false;
+    ThinkingStartTick = 0;
+    std::memset(ResultsText, 0, sizeof ResultsText);
 }

@@ -1,0 +1,26 @@
+// The layout the question screens share: the 18-point prompt drawn with its
+// shadow from 40 base units down and 30 across, and the entry box placed below it.
+#pragma once
+
+#include "app/platform.h"
+#include "render/draw_conventions.h"
+
+struct TextBox;
+
+// The prompt font and the font it replaced, given back by EndQuestionPrompt.
+struct PromptFont {
+    FontHandle font;
+    FontHandle previous;
+};
+
+// Sets the transparent black text background, selects the 18-point prompt font
+// and draws the prompt, word-wrapped, its shadow 3 units right and down.
+PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left, int right,
+                              const char* prompt);
+
+// Selects the replaced font back and deletes the prompt font.
+void EndQuestionPrompt(DrawContext dc, const PromptFont& font);
+
+// Lays the box out 30 base units from the left and baseY from the top, and draws it.
+void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
+                  int right, int bottom, unsigned char* pixels, int baseY);

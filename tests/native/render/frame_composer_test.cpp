@@ -1,0 +1,156 @@
+#include "render/frame_composer.h"
+
+#include "app/game_state.h"
+#include "results/results_screens.h"
+#include "screens/question_screens.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fresh_game.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+TEST(ScreenRoutineFor, GivesEachScreenItsRoutineAndNoneOutsideTheGame) {
+    const ScreenRoutine expected[] = {
+        nullptr, // -1
+        RenderNameScreen,
+        RenderIntroScreen,
+        RenderNumberScreen,
+        RenderNumberScreen,
+        RenderOppositeNameScreen,
+        RenderOppositeNameScreen,
+        RenderFriendNameScreen,
+        RenderFriendNameScreen,
+        RenderFriendNameScreen,
+        RenderTitleWishScreen,
+        RenderTitleWishScreen,
+        RenderTitleWishScreen,
+        RenderTitleWishScreen,
+        RenderTitleWishScreen,
+        RenderThinkingScreen,
+        RenderResultsScreen,
+        nullptr, // 16
+    };
+    for (int index = -1; index <= 16; ++index) {
+        EXPECT_EQ(ScreenRoutineFor(index), expected[index + 1]) << "screen " << index;
+    }
+    EXPECT_EQ(ScreenRoutineFor(-2147483647 - 1), nullptr);
+    EXPECT_EQ(ScreenRoutineFor(1000), nullptr);
+}
+
+// What a screen routine saw when the composer called it.
+struct RoutineCall {
+    int left, top, right, bottom;
+    unsigned char* pixels;
+    int blueAtOrigin;
+    int baseWidth, baseHeight;
+    std::size_t platformCallsBefore;
+};
+std::vector<RoutineCall> routineCalls;
+
+void RecordingRoutine(DrawContext, int left, int top, int right, int bottom,
+                      unsigned char* pixels) {
+    routineCalls.push_back(RoutineCall{left, top, right, bottom, pixels, pixels[0], BaseClientWidth,
+                                       BaseClientHeight, Fake.calls.size()});
+}
+
+class Composer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        StartFreshGame();
+        ResetFake();
+        routineCalls.clear();
+    }
+
+    std::vector<unsigned char>& Buffer(int width, int height) {
+        buffer.assign(static_cast<std::size_t>(width) * height * 4, 0);
+        return buffer;
+    }
+
+    void Compose(int width, int height, ScreenRoutine routine = nullptr) {
+        ComposeFrameWith(routine, FakeDrawContext(), width, height, Buffer(width, height).data());
+    }
+
+    std::vector<unsigned char> buffer;
+};
+
+TEST_F(Composer, RecordsTheBaseSizeOnTheFirstFrameOnly) {
+    Compose(624, 421, RecordingRoutine);
+    EXPECT_EQ(BaseClientWidth, 624);
+    EXPECT_EQ(BaseClientHeight, 421);
+    EXPECT_FALSE(AppSettings.recordBaseSize);
+    Compose(1248, 842, RecordingRoutine);
+    Compose(10, 10, RecordingRoutine);
+    EXPECT_EQ(BaseClientWidth, 624);
+    EXPECT_EQ(BaseClientHeight, 421);
+    ASSERT_EQ(routineCalls.size(), 3u);
+    // The first screen drawn already sees the base it lays out in.
+    EXPECT_EQ(routineCalls[0].baseWidth, 624);
+    EXPECT_EQ(routineCalls[0].baseHeight, 421);
+}
+
+TEST_F(Composer, MovesThePhaseBy5AndRunsThroughAll256Values) {
+    std::set<int> seen;
+    for (int frame = 1; frame <= 256; ++frame) {
+        Compose(4, 2);
+        EXPECT_EQ(FrameComposer.backgroundPhase, (5 * frame) % 256) << "frame " << frame;
+        EXPECT_EQ(buffer[0], (5 * frame) % 256) << "frame " << frame; // blue of pixel (0, 0)
+        seen.insert(FrameComposer.backgroundPhase);
+    }
+    EXPECT_EQ(seen.size(), 256u);
+    Compose(4, 2);
+    EXPECT_EQ(FrameComposer.backgroundPhase, 5);
+}
+
+TEST_F(Composer, CallsTheScreenWithTheClientRectangleAfterTheBackground) {
+    ShowFpsOverlay = true;
+    Compose(300, 200, RecordingRoutine);
+    ASSERT_EQ(routineCalls.size(), 1u);
+    const RoutineCall& call = routineCalls[0];
+    EXPECT_EQ(call.left, 0);
+    EXPECT_EQ(call.top, 0);
+    EXPECT_EQ(call.right, 300);
+    EXPECT_EQ(call.bottom, 200);
+    EXPECT_EQ(call.pixels, buffer.data());
+    EXPECT_EQ(call.blueAtOrigin, 5);         // the background was already there
+    EXPECT_EQ(call.platformCallsBefore, 0u); // and the overlay not yet
+    EXPECT_FALSE(CallsOf(FakeCallKind::DrawText).empty());
+}
+
+TEST_F(Composer, DrawsTheOverlayOnlyWhileItIsSwitchedOn) {
+    Compose(300, 200);
+    EXPECT_TRUE(Fake.calls.empty());
+    EXPECT_EQ(FrameComposer.framesDrawn, 0);
+    ShowFpsOverlay = true;
+    Compose(300, 200);
+    EXPECT_EQ(CallsOf(FakeCallKind::DrawText).size(), 4u);
+    EXPECT_EQ(FrameComposer.framesDrawn, 1);
+    ShowFpsOverlay = false;
+    ResetFake();
+    Compose(300, 200);
+    EXPECT_TRUE(Fake.calls.empty());
+    EXPECT_EQ(FrameComposer.framesDrawn, 1);
+}
+
+TEST_F(Composer, AScreenOutsideTheGameShowsTheBackgroundAlone) {
+    for (int index : {-1, 16}) {
+        ScreenIndex = index;
+        ComposeFrame(FakeDrawContext(), 8, 8, Buffer(8, 8).data());
+        EXPECT_TRUE(Fake.calls.empty()) << "screen " << index;
+    }
+    EXPECT_EQ(buffer[(3 * 8 + 2) * 4], (FrameComposer.backgroundPhase + 2) & 0xFF);
+}
+
+TEST(HasDrawableArea, NeedsPixelsInBothDirections) {
+    EXPECT_TRUE(HasDrawableArea(1, 1));
+    EXPECT_TRUE(HasDrawableArea(624, 421));
+    EXPECT_FALSE(HasDrawableArea(0, 421));
+    EXPECT_FALSE(HasDrawableArea(624, 0));
+    EXPECT_FALSE(HasDrawableArea(0, 0));
+    EXPECT_FALSE(HasDrawableArea(-5, 10));
+}
+
+} // namespace
