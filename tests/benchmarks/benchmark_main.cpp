@@ -87,14 +87,19 @@ bool HasFlag(int argc, char** argv, const char* flag) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Medians over repetitions unless the command line says otherwise: the machine
-    // may be shared, and a median shrugs off the runs that were interrupted.
-    static char repetitions[] = "--benchmark_repetitions=15";
+    // Medians over many short repetitions unless the command line says otherwise:
+    // on a shared machine a short repetition is often not interrupted at all, and
+    // the median shrugs off the ones that were.
+    static char repetitions[] = "--benchmark_repetitions=31";
     static char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
+    static char minTime[] = "--benchmark_min_time=0.02";
     std::vector<char*> args(argv, argv + argc);
     if (!HasFlag(argc, argv, "--benchmark_repetitions")) {
         args.push_back(repetitions);
         args.push_back(aggregatesOnly);
+    }
+    if (!HasFlag(argc, argv, "--benchmark_min_time")) {
+        args.push_back(minTime);
     }
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
