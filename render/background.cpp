@@ -5,11 +5,13 @@
 // Why the fast form is exact
 // --------------------------
 // Red. With P = x * y and phase p, the formula truncates the double P * 0.01 + p.
-// The double 0.01 is a little above 1/100 and every rounding is monotonic, so
-// the computed value is never below the exact value P / 100 + p, and it exceeds
-// it by far less than 1/100 (the relative error is about 1e-16 and the value is
-// below 32768). The exact value is a multiple of 1/100, so no integer lies in
-// between, and the truncation equals the integer quotient (P + 100 p) / 100.
+// The double 0.01 is a little above 1/100, so the product is never below P / 100,
+// and rounding is monotonic: where P / 100 + p is an integer (which a double holds
+// exactly) the computed value is not below it. Everywhere the computed value lies
+// within far less than 1/100 of the exact one (a relative error of about 1e-16 on
+// values below 32768), while the exact values are multiples of 1/100. So the
+// truncation never misses an integer it should reach, nor reaches one it should
+// not, and equals the integer quotient (P + 100 p) / 100.
 // The truncated value passes 32767 exactly when P + 100 p >= 3276800 (the double
 // reaches 32768 there and not before); the 16-bit conversion then gives -32768,
 // whose low byte is 0. That is ExactRedByte, and the native
@@ -86,7 +88,8 @@ struct BlockOffset {
 };
 
 // Writes pixels 0 to count - 1 of a block, pixel by pixel and only the three
-// colour bytes: the short block at a row's end, and the whole row elsewhere.
+// colour bytes: the short block at a row's end, and every block on a processor
+// without SSE2.
 void WriteBlockPixels(unsigned char* out, const unsigned char* pattern, BlockOffset offset,
                       int count) {
     for (int j = 0; j < count; ++j) {
