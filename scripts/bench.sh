@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Measures the background fill and whole composed frames natively: builds the
+# "bench" preset (optimised as the game is, no sanitizers) and runs the Google
+# Benchmark suite, which ends with a table of medians and ratios measured in the
+# same process. Extra arguments go to the benchmark (e.g. --benchmark_filter=fill).
+#
+#   bash scripts/bench.sh [benchmark arguments]
+#   bash scripts/bench.sh --windows   # the cross-built timer under Wine instead
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--windows" ]; then
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target lorvan_fill_timing -j 2 >/dev/null
+    source scripts/wine-session.sh
+    trap wine_session_stop EXIT
+    wine_session_start build/windows
+    echo "load: $(uptime)"
+    wine build/windows/tests/benchmarks/lorvan_fill_timing.exe
+    exit 0
+fi
+
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target lorvan_benchmarks -j 2 >/dev/null
+echo "load: $(uptime)"
+build/bench/tests/benchmarks/lorvan_benchmarks "$@"
