@@ -137,6 +137,9 @@ unsigned char* FrameBuffer(const ClientSize& size) {
 }
 
 void DrawFrame(PlayState& play, GameObserver& observer) {
+    // The log then holds this frame's calls alone: a quit question asked by the
+    // pump between frames is no part of the frame's save.
+    Fake.calls.clear();
     observer.BeforeFrame();
     ClientSize size = play.client;
     const std::size_t area =
