@@ -35,23 +35,6 @@ int FriendQuestion(int screen) {
     return 2;
 }
 
-// The frame both groups share: prompt, one-time reset of the box, the key, and
-// the box drawn for the screen the key left us on.
-void RenderPeopleNameFrame(DrawContext dc, int left, int top, int right, int bottom,
-                           unsigned char* pixels, const char* prompt, bool& firstFrame,
-                           const TextEntryRule& rule, int (*boxTopFor)(int screen)) {
-    const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
-    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, prompt);
-    if (firstFrame) {
-        PrepareEntryBox();
-    }
-    TextBoxA.showCaret = 1;
-    ApplyTextEntry(TextBoxA, rule);
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, boxTopFor(ScreenIndex));
-    EndQuestionPrompt(dc, font);
-    firstFrame = false;
-}
-
 int OppositeNameBoxTop(int screen) {
     return screen == AskLoveName ? 175 : 225;
 }
@@ -69,9 +52,9 @@ void RenderOppositeNameScreen(DrawContext dc, int left, int top, int right, int 
     const TextEntryRule rule =
         love ? TextAnswerRule(NAME_LENGTH_LIMIT, Answers.loveName, OppositeNameDefaults, true)
              : TextAnswerRule(NAME_LENGTH_LIMIT, Answers.noChanceName, OppositeNameDefaults, true);
-    RenderPeopleNameFrame(dc, left, top, right, bottom, pixels,
-                          love ? LOVE_NAME_PROMPT : NO_CHANCE_NAME_PROMPT,
-                          AppSettings.oppositeNameScreensFirstFrame, rule, OppositeNameBoxTop);
+    RenderTextQuestionFrame(dc, left, top, right, bottom, pixels,
+                            love ? LOVE_NAME_PROMPT : NO_CHANCE_NAME_PROMPT,
+                            AppSettings.oppositeNameScreensFirstFrame, rule, OppositeNameBoxTop);
 }
 
 void RenderFriendNameScreen(DrawContext dc, int left, int top, int right, int bottom,
@@ -84,6 +67,6 @@ void RenderFriendNameScreen(DrawContext dc, int left, int top, int right, int bo
     static_assert(sizeof Answers.caresName == sizeof Answers.knowsYouName &&
                       sizeof Answers.caresName == sizeof Answers.bestFriendName,
                   "the friends' answers share one size");
-    RenderPeopleNameFrame(dc, left, top, right, bottom, pixels, FRIEND_NAME_PROMPTS[question],
-                          AppSettings.friendScreensFirstFrame, rule, FriendNameBoxTop);
+    RenderTextQuestionFrame(dc, left, top, right, bottom, pixels, FRIEND_NAME_PROMPTS[question],
+                            AppSettings.friendScreensFirstFrame, rule, FriendNameBoxTop);
 }

@@ -1,6 +1,8 @@
 #include "screens/question_layout.h"
 
+#include "app/game_state.h"
 #include "render/text_box.h"
+#include "screens/text_entry.h"
 
 PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left, int right,
                               const char* prompt) {
@@ -27,4 +29,19 @@ void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int le
                   int right, int bottom, unsigned char* pixels, int baseY) {
     LayoutTextBox(box, scale.x, scale.y, left, top, 30, baseY);
     DrawTextBox(box, dc, pixels, right - left, bottom - top);
+}
+
+void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
+                             unsigned char* pixels, const char* prompt, bool& firstFrame,
+                             const TextEntryRule& rule, int (*boxTopFor)(int screen)) {
+    const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
+    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, prompt);
+    if (firstFrame) {
+        PrepareEntryBox();
+    }
+    TextBoxA.showCaret = 1;
+    ApplyTextEntry(TextBoxA, rule);
+    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, boxTopFor(ScreenIndex));
+    EndQuestionPrompt(dc, font);
+    firstFrame = false;
 }

@@ -6,6 +6,7 @@
 #include "render/draw_conventions.h"
 
 struct TextBox;
+struct TextEntryRule;
 
 // The prompt font and the font it replaced, given back by EndQuestionPrompt.
 struct PromptFont {
@@ -24,3 +25,10 @@ void EndQuestionPrompt(DrawContext dc, const PromptFont& font);
 // Lays the box out 30 base units from the left and baseY from the top, and draws it.
 void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
                   int right, int bottom, unsigned char* pixels, int baseY);
+
+// One frame of a question asked in TextBoxA: the prompt, the box's one-time reset
+// under the group's first-frame flag, the queued key applied by the rule, and the
+// box drawn where boxTopFor places it for the screen the key left the game on.
+void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
+                             unsigned char* pixels, const char* prompt, bool& firstFrame,
+                             const TextEntryRule& rule, int (*boxTopFor)(int screen));

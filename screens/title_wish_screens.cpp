@@ -49,18 +49,17 @@ const TitleWishQuestion& QuestionFor(int screen) {
     return questions[AskWish - AskTitle1];
 }
 
+int TitleWishBoxTop(int screen) {
+    return QuestionFor(screen).boxTop;
+}
+
 } // namespace
 
 void RenderTitleWishScreen(DrawContext dc, int left, int top, int right, int bottom,
                            unsigned char* pixels) {
-    const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
+    // The question, its answer and its limit are those of the screen the key is
+    // applied on; the box is then placed for the screen that key left the game on.
     const TitleWishQuestion& question = QuestionFor(ScreenIndex);
-    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, question.prompt);
-
-    if (AppSettings.titleScreensFirstFrame) {
-        PrepareEntryBox();
-    }
-    TextBoxA.showCaret = 1;
     const TextEntryRule rule = {EntryKind::Text,
                                 question.lengthLimit,
                                 question.answer,
@@ -68,10 +67,6 @@ void RenderTitleWishScreen(DrawContext dc, int left, int top, int right, int bot
                                 question.defaults,
                                 DEFAULT_ANSWER_COUNT,
                                 true};
-    ApplyTextEntry(TextBoxA, rule);
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels,
-                 QuestionFor(ScreenIndex).boxTop);
-
-    EndQuestionPrompt(dc, font);
-    AppSettings.titleScreensFirstFrame = false;
+    RenderTextQuestionFrame(dc, left, top, right, bottom, pixels, question.prompt,
+                            AppSettings.titleScreensFirstFrame, rule, TitleWishBoxTop);
 }
