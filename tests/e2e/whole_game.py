@@ -181,9 +181,21 @@ def colour_box(frame, colour):
     return (left, top, right, bottom), count
 
 
+def one_frame(frame):
+    """Whether the capture holds one frame of the game: the background advances
+    every frame, so a capture taken while the window was being updated shows two
+    phases, and two copies of a moving text. Looks down both side edges, where the
+    thinking screen draws nothing."""
+    samples = [(x, y) for y in range(0, frame.height, 8) for x in (1, frame.width - 2)]
+    phase = phase_at(frame, *samples[0])
+    return all(frame.pixel(x, y) == background_pixel(phase, x, y) for x, y in samples)
+
+
 def thinking_message_box(frame):
     """The cyan message's box when the frame shows the thinking screen: one line of
-    large text, centred; None for any other screen."""
+    large text, centred; None for any other screen and for a torn capture."""
+    if not one_frame(frame):
+        return None
     found = colour_box(frame, CYAN)
     if not found:
         return None
