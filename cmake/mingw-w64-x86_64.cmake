@@ -12,8 +12,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Tests built here are Windows programs; CTest runs them through Wine.
+# Tests built here are Windows programs; CTest runs them through Wine, by way of
+# a wrapper that keeps Wine's helper processes off the test's output pipe.
 find_program(LORVAN_WINE NAMES wine)
 if(LORVAN_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${LORVAN_WINE})
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
 endif()

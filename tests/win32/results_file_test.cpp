@@ -27,7 +27,12 @@ SeenBox Seen;
 LRESULT CALLBACK CloseMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
     HWND box = reinterpret_cast<HWND>(wParam);
     char className[64] = "";
-    if (code == HCBT_ACTIVATE && GetClassNameA(box, className, sizeof className) > 0 &&
+    // Wine may report the activation of another program's window to this thread's
+    // hook; only this test's own boxes are read and closed.
+    DWORD owner = 0;
+    GetWindowThreadProcessId(box, &owner);
+    if (code == HCBT_ACTIVATE && owner == GetCurrentProcessId() &&
+        GetClassNameA(box, className, sizeof className) > 0 &&
         std::strcmp(className, "#32770") == 0) { // the dialog class message boxes use
         char buffer[1024] = "";
         GetWindowTextA(box, buffer, sizeof buffer);
