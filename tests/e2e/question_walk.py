@@ -44,6 +44,10 @@ RESULTS_BAND = (0, 0, 0)      # the results are drawn on black bands
 # edges where a text colour happens to meet the background give a handful.
 ENOUGH_PIXELS = 100
 STRAY_PIXELS = 10
+# Frames that must pass with the box text unchanged before typing counts as
+# arrived: one typed character is applied a frame.
+SETTLING_FRAMES = 3
+TYPING_DELAY_MS = 35
 
 
 class Rect:
@@ -142,6 +146,13 @@ def text_pixels(frame, box):
     not the background: the glyphs typed or offered, without the caret."""
     return colour_pixels(frame, BOX_TEXT, (box.left + 2, box.top + 2,
                                            box.left + box.width - 2, box.top + box.height - 2))
+
+
+def frames_between(earlier, later):
+    """How many frames the game drew from one capture to a later one, told by the
+    background's phase, which moves on by 5 (of 256) every frame; 205 undoes a
+    step of 5, since 5 x 205 = 4 x 256 + 1. Exact for up to 255 frames."""
+    return ((background_phase(later) - background_phase(earlier)) * 205) % 256
 
 
 def text_right_edge(pixels):
@@ -267,9 +278,10 @@ class Walk:
                 faults.append("%d text pixels in the box" % count)
         return "; ".join(faults) or "nothing wrong seen"
 
-    def wait_for_text(self, step, condition=lambda pixels: bool(pixels)):
+    def wait_for_text(self, step, condition=lambda _frame, pixels: bool(pixels)):
         """Waits until the current screen shows, box and all, with text in its box
-        for which condition(text pixels) holds; returns the frame and the pixels."""
+        for which condition(frame, text pixels) holds; returns the frame and the
+        pixels."""
         found = []
 
         def seen(frame):
@@ -277,7 +289,7 @@ class Walk:
                 return False
             pixels = text_pixels(frame, self.box())
             found[:] = [pixels]
-            return condition(pixels)
+            return condition(frame, pixels)
         frame = self.game.wait_for_frame(step, seen,
                                          explain=lambda f: self._explain_text(f, found))
         return frame, found[0]
@@ -291,20 +303,23 @@ class Walk:
             len(pixels), text_right_edge(pixels))
 
     def wait_for_settled_text(self, step):
-        """Waits until the box shows the same non-empty text in two captures in a
-        row, which is how a picture shows that the typed characters (applied one a
-        frame) have all arrived."""
+        """Waits until the box shows the same non-empty text in two captures with
+        a few frames drawn between them. The game applies one typed character a
+        frame, so that is how a picture shows that the typing has all arrived,
+        even when the game was held up for a moment."""
         previous = []
 
-        def settled(pixels):
-            same = bool(pixels) and previous == [pixels]
-            previous[:] = [pixels]
+        def settled(frame, pixels):
+            same = bool(pixels) and bool(previous) and previous[0][1] == pixels and \
+                frames_between(previous[0][0], frame) >= SETTLING_FRAMES
+            previous[:] = [(frame, pixels)]
             return same
         return self.wait_for_text(step, settled)
 
     def type_settled(self, text, step):
-        """Types text and waits for the box to show it."""
-        self.game.type_text(text)
+        """Types text, about as fast as the game takes characters (one a frame),
+        and waits for the box to show it."""
+        self.game.type_text(text, delay_ms=TYPING_DELAY_MS)
         return self.wait_for_settled_text(step)
 
     def take_default(self, step):

@@ -47,7 +47,7 @@ def play_screen(walk, screen, actions):
             edge = text_right_edge(pixels)
             walk.game.press(*["BackSpace"] * argument)
             frame, pixels = walk.wait_for_text(
-                step, lambda p, edge=edge: text_right_edge(p) < edge)
+                step, lambda _frame, shown, edge=edge: text_right_edge(shown) < edge)
         else:
             walk.keep_for_docs(frame, argument)
 

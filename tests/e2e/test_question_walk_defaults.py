@@ -40,7 +40,8 @@ def take_offer(walk, screen):
     if screen == EDITED_SCREEN:
         edge = text_right_edge(pixels)
         walk.game.press("BackSpace")
-        walk.wait_for_text("screen_%d_shortened" % screen, lambda p: text_right_edge(p) < edge)
+        walk.wait_for_text("screen_%d_shortened" % screen,
+                           lambda _frame, pixels: text_right_edge(pixels) < edge)
         walk.type_settled(EDIT, "screen_%d_edited" % screen)
 
 
