@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Refreshes the documentation's pictures in docs/screens/ from the end-to-end
+# tests' captures: every test keeps the frames meant for the documentation as
+# build/windows/tests/e2e/screenshots/<test>/docs/<NN-name>.png, and this copies
+# them unchanged.
+#
+#   bash scripts/refresh-doc-screens.sh         copy from the last test run
+#   bash scripts/refresh-doc-screens.sh --run   run the end-to-end tests first
+set -euo pipefail
+cd "$(dirname "$0")/.."
+shots=build/windows/tests/e2e/screenshots
+
+if [ "${1:-}" = "--run" ]; then
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows -j 2 >/dev/null
+    source scripts/wine-session.sh
+    trap wine_session_stop EXIT
+    wine_session_start build/windows
+    (cd build/windows && ctest -L e2e --output-on-failure)
+fi
+
+shopt -s nullglob
+pictures=("$shots"/*/docs/*.png)
+if [ ${#pictures[@]} -eq 0 ]; then
+    echo "no pictures in $shots/*/docs/: run the end-to-end tests first (or pass --run)" >&2
+    exit 1
+fi
+mkdir -p docs/screens
+for picture in "${pictures[@]}"; do
+    cp "$picture" docs/screens/
+    echo "docs/screens/$(basename "$picture")  <-  $picture"
+done
