@@ -13,7 +13,9 @@ same run (CPU at the 30 fps cap with and without the trace).
 Per build and repetition:
   traced run   time to the first frame (start of `wine` to the first whole-client
                BitBlt in the trace), CPU and frames per second at the cap, then
-               F6 and frames per second uncapped at the default window, then the
+               F6 (checked on the minimised game's CPU: it sleeps at the cap and
+               spins uncapped) and frames per second uncapped at the default
+               window, then the
                window placed at (0, 0) with a 1920x1080 client area, uncapped again;
   plain run    (WINEDEBUG=-all) CPU at the cap, and the time until a capture
                first shows the background;
