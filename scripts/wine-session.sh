@@ -2,6 +2,9 @@
 # build and an Xvfb display, started once and stopped with wine_session_stop.
 #
 #   source scripts/wine-session.sh; wine_session_start <build-dir>; ...; wine_session_stop
+#
+# WINE_SESSION_SCREEN sets the display's size (default 1024x768x24); the
+# end-to-end benchmark needs room for a 1920x1080 client area.
 
 wine_session_start() {
     local build_dir
@@ -34,7 +37,7 @@ wine_session_start() {
     # several sessions can start at once without racing for one.
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${WINE_SESSION_SCREEN:-1024x768x24}" -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
     WINE_SESSION_XVFB_PID=$!
     local tries=0
     until [ -s "$display_file" ] || [ $tries -ge 100 ]; do

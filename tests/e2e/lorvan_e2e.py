@@ -525,6 +525,10 @@ class Game:
         """Gives the main window a new outer size, as dragging its frame would."""
         self._probe("resize", self.main.hwnd, str(width), str(height))
 
+    def place(self, x, y, width, height):
+        """Gives the main window a new outer position and size."""
+        self._probe("place", self.main.hwnd, str(x), str(y), str(width), str(height))
+
     def _viewable(self, x11):
         return "IsViewable" in _run(["xwininfo", "-id", str(x11)], check_result=False)
 

@@ -10,6 +10,7 @@
 //                                         the window's thread sees them
 //   lorvan_probe show <hwnd> minimize|restore
 //   lorvan_probe resize <hwnd> <width> <height>
+//   lorvan_probe place <hwnd> <x> <y> <width> <height>   outer position and size
 //   lorvan_probe serve                    reads such commands from standard input,
 //                                         one a line, and ends each answer with
 //                                         a line "end <code>"
@@ -170,7 +171,8 @@ HWND ParseWindow(const char* text) {
 
 int Usage() {
     std::fprintf(stderr, "usage: lorvan_probe window <exe> | boxes <hwnd> | menus | focus <hwnd> | "
-                         "show <hwnd> minimize|restore | resize <hwnd> <width> <height>\n");
+                         "show <hwnd> minimize|restore | resize <hwnd> <width> <height> | "
+                         "place <hwnd> <x> <y> <width> <height>\n");
     return 2;
 }
 
@@ -222,6 +224,15 @@ int ResizeGameWindow(HWND window, const char* width, const char* height) {
     return done ? 0 : 1;
 }
 
+// Moves as well as sizes: a large window must lie wholly on the display, where
+// the X server does not clip away part of every frame.
+int PlaceGameWindow(HWND window, char** values) {
+    const BOOL done = SetWindowPos(window, nullptr, std::atoi(values[0]), std::atoi(values[1]),
+                                   std::atoi(values[2]), std::atoi(values[3]),
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    return done ? 0 : 1;
+}
+
 int RunCommand(int argc, char** argv);
 
 // Splits a command line at spaces and tabs; paths with spaces are not needed,
@@ -259,6 +270,8 @@ int RunCommand(int argc, char** argv) {
         result = ShowGameWindow(ParseWindow(argv[2]), argv[3]);
     } else if (argc == 5 && std::strcmp(argv[1], "resize") == 0) {
         result = ResizeGameWindow(ParseWindow(argv[2]), argv[3], argv[4]);
+    } else if (argc == 7 && std::strcmp(argv[1], "place") == 0) {
+        result = PlaceGameWindow(ParseWindow(argv[2]), argv + 3);
     } else {
         result = Usage();
     }
