@@ -380,18 +380,28 @@ class Game:
 
     # -- lifetime ----------------------------------------------------------
 
-    def start(self, timeout=WINDOW_TIMEOUT):
+    def start(self, timeout=WINDOW_TIMEOUT, launcher=(), game_env=None, until_shown=True):
         """Starts the game from its folder and waits until its window is shown
-        on the display and its X window can take the keyboard focus."""
+        on the display and its X window can take the keyboard focus.
+
+        launcher: Wine programs to start the game through, for example
+        ("start", "/min", "/wait") to hand it a minimised show command.
+        game_env: extra environment variables for the game alone (a Wine trace
+        channel, say), not for the probe. until_shown=False waits only until the
+        window exists, for a window that starts minimised."""
         self.log = open(os.path.join(self.shots, "wine.log"), "wb")
         self.probe = Probe(self.probe_exe)
-        self.process = _spawn(["wine", self.exe_copy], cwd=self.folder,
+        env = dict(os.environ, **(game_env or {}))
+        self.process = _spawn(["wine"] + list(launcher) + [self.exe_copy],
+                              cwd=os.path.dirname(self.exe_copy), env=env,
                               stdin=subprocess.DEVNULL, stdout=self.log,
                               stderr=subprocess.STDOUT)
 
         def shown():
             self._fail_if_ended("its window to appear")
             info = self.find_window()
+            if info and not until_shown:
+                return info
             if info and info.visible and info.x11 and self._viewable(info.x11):
                 return info
             return None
