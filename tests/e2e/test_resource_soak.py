@@ -11,6 +11,7 @@ and the many pixels of a large window would only add time. The figures are
 printed for each screen."""
 
 from lorvan_e2e import check, run_test, shows_background, wait_until
+from quick_game import shows_results
 from resources import (FRAME_TRACE, FrameCounter, linux_pid, resident_kib,
                        settled_gdi_objects)
 
@@ -68,13 +69,6 @@ class Soak:
               "%s: resident memory grew by %d KiB" % (label, rss_after - rss_before))
         check(gdi_after <= gdi_before,
               "%s: live GDI objects went from %d to %d" % (label, gdi_before, gdi_after))
-
-
-def shows_results(frame):
-    """The results screen lays black bands behind its lines; the other screens
-    draw their texts over the moving colours."""
-    black = sum(1 for i in range(0, len(frame.rgb), 3) if frame.rgb[i:i + 3] == b"\0\0\0")
-    return black * 20 > frame.width * frame.height
 
 
 def soak(game):
