@@ -1,7 +1,7 @@
 """Long runs leak nothing: on every screen the keys can reach, the game draws
 at least 20,000 uncapped frames (F6) after a warm-up, and over those frames its
-resident memory grows by less than 1 MiB and its live GDI objects stay as they
-were. The thinking screen moves on by itself after about six seconds, so it is
+resident memory grows by less than 1 MiB and its live GDI objects stay flat
+(at most two more, made once, never one a frame). The thinking screen moves on by itself after about six seconds, so it is
 measured over the frames it lasts. The results screen runs with the frame-rate
 overlay on (F5).
 
@@ -19,6 +19,10 @@ SOAK_OUTER_SIZE = (200, 150)
 WARM_UP_FRAMES = 1000
 SOAK_FRAMES = 20000
 MAX_GROWTH_KIB = 1024
+# A leak in the frames would add thousands of objects over a soak; Wine itself
+# now and then makes an object once and keeps it (seen: one, once, on the first
+# screen, in some runs only), which is no leak of the game's.
+MAX_GDI_GROWTH = 2
 # A guard against a game that stopped drawing, far above what the frames take.
 PHASE_TIMEOUT = 400.0
 
@@ -74,7 +78,7 @@ class Soak:
         self.figures.append(figure)
         check(rss_after - rss_before < MAX_GROWTH_KIB,
               "%s: resident memory grew by %d KiB" % (label, rss_after - rss_before))
-        check(gdi_after <= gdi_before,
+        check(gdi_after - gdi_before <= MAX_GDI_GROWTH,
               "%s: live GDI objects went from %d to %d" % (label, gdi_before, gdi_after))
 
 

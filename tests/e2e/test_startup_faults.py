@@ -77,8 +77,8 @@ def game_sizes(counter):
 def check_minimised_start(game, reference, reference_client):
     game.start(launcher=MINIMISED_START, game_env=TRACE, until_shown=False)
     # The window exists a moment before the game shows it minimised.
-    info = wait_until("the window to be minimised",
-                      lambda: (lambda w: w if w.iconic else None)(game.window()))
+    info = wait_until("the window to be minimised", lambda: (
+        lambda w: w if w.iconic and w.client[2:] == (0, 0) else None)(game.window()))
     check(info.iconic and info.client[2:] == (0, 0),
           "the game did not start minimised: %s, iconic %s" % (info, info.iconic))
     counter = FrameCounter(game)
