@@ -57,6 +57,7 @@ EXE_NAME = "Lorvan.exe"
 WINDOW_TIMEOUT = 40.0
 EVENT_TIMEOUT = 15.0
 POLL_INTERVAL = 0.05
+FOCUS_RETRY = 2.0
 
 PR_SET_PDEATHSIG = 1
 
@@ -544,8 +545,17 @@ class Game:
         # Without a window manager nothing gives a window the focus: set it, wait
         # until the X server has and the game's thread agrees that this window
         # gets the keyboard, or the keys would be lost or go to a closing box.
-        _run(["xdotool", "windowfocus", "--sync", str(window.x11)])
-        self.wait_for_foreground(window.hwnd)
+        # A window of another program (a Win32 test sharing the display) can take
+        # the focus meanwhile, so the focus is set again until it holds.
+        deadline = time.monotonic() + EVENT_TIMEOUT
+        while True:
+            _run(["xdotool", "windowfocus", "--sync", str(window.x11)])
+            try:
+                self.wait_for_foreground(window.hwnd, timeout=FOCUS_RETRY)
+                break
+            except E2EFailure:
+                if time.monotonic() > deadline:
+                    raise
         _run(["xdotool"] + xdotool_args)
 
     def press(self, *keys):
