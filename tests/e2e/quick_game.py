@@ -17,25 +17,27 @@ def shows_results(frame):
     return black * 20 > frame.width * frame.height
 
 
-def answer(game, text):
+def answer(game, text, delay_ms=60):
     """Types an answer and confirms it; with no text, takes the default."""
     if text:
-        game.type_text(text)
+        game.type_text(text, delay_ms)
         game.press("Return")
     else:
         game.press("Return", "Return")
 
 
-def play_to_results(game, name, numbers=(None, None), texts=None):
+def play_to_results(game, name, numbers=(None, None), texts=None, delay_ms=60):
     """Answers every question (texts: the ten answers after the numbers, None
-    for defaults) and waits for the results screen."""
+    for defaults) and waits for the results screen. Characters typed with Shift
+    sometimes arrive without it when they come quickly on a loaded machine (a
+    "%" as "5"); a longer delay_ms between characters makes that rare."""
     texts = texts or [None] * TEXT_QUESTIONS_AFTER_NUMBERS
     check(len(numbers) == NUMBER_QUESTIONS and len(texts) == TEXT_QUESTIONS_AFTER_NUMBERS,
           "a game has two numbers and ten answers after them")
-    answer(game, name)
+    answer(game, name, delay_ms)
     game.press("Return")  # the introduction
     for value in list(numbers) + list(texts):
-        answer(game, value)
+        answer(game, value, delay_ms)
     # The thinking screen moves on by itself after about six seconds.
     return game.wait_for_frame("results", shows_results, timeout=40)
 

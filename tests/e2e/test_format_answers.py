@@ -8,6 +8,8 @@ from lorvan_e2e import check, run_test, shows_background
 from quick_game import TEXT_QUESTIONS_AFTER_NUMBERS, play_to_results, save_and_confirm
 
 FORMAT_LIKE = "%s%n%x%%"
+# Every "%" is typed with Shift, which needs the slower typing.
+SHIFTED_KEY_DELAY_MS = 150
 NUMBER = "7"  # both numbers, so the test need not know which goes where
 
 RESULTS_TEMPLATE = (
@@ -32,7 +34,8 @@ def check_format_like_answers(game):
     game.start()
     game.wait_for_frame("first frame", shows_background)
     play_to_results(game, FORMAT_LIKE, numbers=(NUMBER, NUMBER),
-                    texts=[FORMAT_LIKE] * TEXT_QUESTIONS_AFTER_NUMBERS)
+                    texts=[FORMAT_LIKE] * TEXT_QUESTIONS_AFTER_NUMBERS,
+                    delay_ms=SHIFTED_KEY_DELAY_MS)
     box = save_and_confirm(game)
     check(box.caption == "Results Saved", "F1 answered %r: %r" % (box.caption, box.text))
 
