@@ -57,6 +57,7 @@ EXE_NAME = "Lorvan.exe"
 WINDOW_TIMEOUT = 40.0
 EVENT_TIMEOUT = 15.0
 POLL_INTERVAL = 0.05
+FOCUS_RETRY = 2.0
 
 PR_SET_PDEATHSIG = 1
 
@@ -380,18 +381,28 @@ class Game:
 
     # -- lifetime ----------------------------------------------------------
 
-    def start(self, timeout=WINDOW_TIMEOUT):
+    def start(self, timeout=WINDOW_TIMEOUT, launcher=(), game_env=None, until_shown=True):
         """Starts the game from its folder and waits until its window is shown
-        on the display and its X window can take the keyboard focus."""
+        on the display and its X window can take the keyboard focus.
+
+        launcher: Wine programs to start the game through, for example
+        ("start", "/min", "/wait") to hand it a minimised show command.
+        game_env: extra environment variables for the game alone (a Wine trace
+        channel, say), not for the probe. until_shown=False waits only until the
+        window exists, for a window that starts minimised."""
         self.log = open(os.path.join(self.shots, "wine.log"), "wb")
         self.probe = Probe(self.probe_exe)
-        self.process = _spawn(["wine", self.exe_copy], cwd=self.folder,
+        env = dict(os.environ, **(game_env or {}))
+        self.process = _spawn(["wine"] + list(launcher) + [self.exe_copy],
+                              cwd=os.path.dirname(self.exe_copy), env=env,
                               stdin=subprocess.DEVNULL, stdout=self.log,
                               stderr=subprocess.STDOUT)
 
         def shown():
             self._fail_if_ended("its window to appear")
             info = self.find_window()
+            if info and not until_shown:
+                return info
             if info and info.visible and info.x11 and self._viewable(info.x11):
                 return info
             return None
@@ -538,8 +549,17 @@ class Game:
         # Without a window manager nothing gives a window the focus: set it, wait
         # until the X server has and the game's thread agrees that this window
         # gets the keyboard, or the keys would be lost or go to a closing box.
-        _run(["xdotool", "windowfocus", "--sync", str(window.x11)])
-        self.wait_for_foreground(window.hwnd)
+        # A window of another program (a Win32 test sharing the display) can take
+        # the focus meanwhile, so the focus is set again until it holds.
+        deadline = time.monotonic() + EVENT_TIMEOUT
+        while True:
+            _run(["xdotool", "windowfocus", "--sync", str(window.x11)])
+            try:
+                self.wait_for_foreground(window.hwnd, timeout=FOCUS_RETRY)
+                break
+            except E2EFailure:
+                if time.monotonic() > deadline:
+                    raise
         _run(["xdotool"] + xdotool_args)
 
     def press(self, *keys):

@@ -11,6 +11,7 @@
 //   lorvan_probe show <hwnd> minimize|restore
 //   lorvan_probe resize <hwnd> <width> <height>
 //   lorvan_probe place <hwnd> <x> <y> <width> <height>   outer position and size
+//   lorvan_probe gdi <hwnd>               the live GDI objects of the window's process
 //   lorvan_probe serve                    reads such commands from standard input,
 //                                         one a line, and ends each answer with
 //                                         a line "end <code>"
@@ -21,6 +22,7 @@
 // bad arguments. Serving saves starting a Wine process for every look, which
 // on a loaded machine costs a good part of a second each.
 #include <windows.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -172,7 +174,7 @@ HWND ParseWindow(const char* text) {
 int Usage() {
     std::fprintf(stderr, "usage: lorvan_probe window <exe> | boxes <hwnd> | menus | focus <hwnd> | "
                          "show <hwnd> minimize|restore | resize <hwnd> <width> <height> | "
-                         "place <hwnd> <x> <y> <width> <height>\n");
+                         "place <hwnd> <x> <y> <width> <height> | gdi <hwnd>\n");
     return 2;
 }
 
@@ -227,10 +229,60 @@ int ResizeGameWindow(HWND window, const char* width, const char* height) {
 // Moves as well as sizes: a large window must lie wholly on the display, where
 // the X server does not clip away part of every frame.
 int PlaceGameWindow(HWND window, char** values) {
-    const BOOL done = SetWindowPos(window, nullptr, std::atoi(values[0]), std::atoi(values[1]),
-                                   std::atoi(values[2]), std::atoi(values[3]),
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const BOOL done =
+        SetWindowPos(window, nullptr, std::atoi(values[0]), std::atoi(values[1]),
+                     std::atoi(values[2]), std::atoi(values[3]), SWP_NOZORDER | SWP_NOACTIVATE);
     return done ? 0 : 1;
+}
+
+// Wine's GetGuiResources always answers 0, so the live GDI objects of the game
+// are counted in its handle table, which Wine keeps where Windows does: the
+// process environment block points to it, one 24-byte entry per handle, with a
+// type byte that is zero for a free entry.
+const SIZE_T PEB_GDI_HANDLE_TABLE_OFFSET = 0xF8; // 64-bit process environment block
+const SIZE_T GDI_HANDLE_COUNT = 0x10000;
+const SIZE_T GDI_HANDLE_ENTRY_SIZE = 24;
+const SIZE_T GDI_HANDLE_TYPE_OFFSET = 14;
+
+typedef NTSTATUS(NTAPI* QueryProcessFunction)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+
+int CountGdiObjects(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (process == nullptr) {
+        return 1;
+    }
+    const QueryProcessFunction query =
+        reinterpret_cast<QueryProcessFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    unsigned long long table = 0;
+    SIZE_T read = 0;
+    int result = 1;
+    if (query != nullptr &&
+        query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+        ReadProcessMemory(process,
+                          static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress)) +
+                              PEB_GDI_HANDLE_TABLE_OFFSET,
+                          &table, sizeof table, &read) &&
+        table != 0) {
+        static unsigned char entries[GDI_HANDLE_COUNT * GDI_HANDLE_ENTRY_SIZE];
+        if (ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries,
+                              sizeof entries, &read) &&
+            read == sizeof entries) {
+            unsigned live = 0;
+            for (SIZE_T i = 0; i < GDI_HANDLE_COUNT; ++i) {
+                if (entries[i * GDI_HANDLE_ENTRY_SIZE + GDI_HANDLE_TYPE_OFFSET] != 0) {
+                    ++live;
+                }
+            }
+            std::printf("pid=%lu\tlive=%u\n", processId, live);
+            result = 0;
+        }
+    }
+    CloseHandle(process);
+    return result;
 }
 
 int RunCommand(int argc, char** argv);
@@ -268,6 +320,8 @@ int RunCommand(int argc, char** argv) {
         result = PrintFocus(ParseWindow(argv[2]));
     } else if (argc == 4 && std::strcmp(argv[1], "show") == 0) {
         result = ShowGameWindow(ParseWindow(argv[2]), argv[3]);
+    } else if (argc == 3 && std::strcmp(argv[1], "gdi") == 0) {
+        result = CountGdiObjects(ParseWindow(argv[2]));
     } else if (argc == 5 && std::strcmp(argv[1], "resize") == 0) {
         result = ResizeGameWindow(ParseWindow(argv[2]), argv[3], argv[4]);
     } else if (argc == 7 && std::strcmp(argv[1], "place") == 0) {
