@@ -237,18 +237,24 @@ def watch_thinking(game, timeout=30.0):
             first_seen = first_seen if first_seen is not None else now
             size = (box[2] - box[0], box[3] - box[1])
             tops.append(box[1])
-            if not messages or not same_size(messages[-1][0], size):
+            if not messages or not same_message(messages[-1][0], size):
                 keep(game, frame, "thinking_message_%d" % (len(messages) + 1))
                 messages.append((size, frame, now - first_seen))
+            else:
+                # A capture spanning two frames can show the band at two heights
+                # at once, so the message's own height is the least one seen.
+                last_size, last_frame, last_seen = messages[-1]
+                messages[-1] = ((last_size[0], min(last_size[1], size[1])), last_frame, last_seen)
         elif first_seen is not None and shows_results(frame):
             keep(game, frame, "results")
             return messages, tops, now - first_seen, frame
 
 
-def same_size(one, other):
-    """Whether two text boxes are of one message: a frame caught while the window
-    is updated may be off by a few pixels."""
-    return abs(one[0] - other[0]) <= 3 and abs(one[1] - other[1]) <= 2
+def same_message(one, other):
+    """Whether two text boxes are of one message. The two messages differ in
+    width; the height is no guide, since a capture caught while the window is
+    updated may hold the band at two places."""
+    return abs(one[0] - other[0]) <= 3
 
 
 def keep(game, frame, name):
