@@ -10,6 +10,7 @@ resizes the window, so they are the pixels of every capture.
 import os
 import re
 
+from game_texts import RESULTS_TEMPLATE
 from lorvan_e2e import (background_pixel, check, phase_at, safe_background_samples,
                         shows_background, write_png)
 
@@ -204,15 +205,6 @@ def shows_results(frame, layout):
 # ---------------------------------------------------------------------------
 # The results file: the one place that shows every stored answer as text.
 
-RESULTS_TEMPLATE = (
-    "Here are your results:\n\nYou must inform %s people about me within %s days in order for "
-    "your wish to come to pass!\n\nThe one that you LOVE is: %s\nThe one that you like but "
-    "don't have a chance with is: %s\nThe person you care most about is: %s\nThe person that "
-    "knows you FORWARDS and BACKWARDS is: %s\n%s is your BEST FRIEND\n'%s' is the movie that "
-    "best describes: %s\nThe movie '%s' is for: %s\nThe movie '%s' tells you how you feel about "
-    "LIFE.\nThe movie '%s' tells you most about your mind.\n\nHey %s, I hope you had GOOD LUCK "
-    "!!! :)\nYour wish, \"%s\", will come true if you email your friends the web link to Lorvan "
-    "the Word Game!\n")
 # The answer each placeholder shows, in order; two names are shown twice.
 RESULTS_FIELDS = ["peopleCount", "dayCount", "loveName", "noChanceName", "caresName",
                   "knowsYouName", "bestFriendName", "loveTitle", "loveName", "noChanceTitle",

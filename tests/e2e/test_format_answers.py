@@ -4,6 +4,7 @@ only) reaches the results as typed. The game keeps running on the results
 screen, and the saved file holds the string literally in every place an answer
 goes, under a file name that holds it too."""
 
+from game_texts import RESULTS_TEMPLATE
 from lorvan_e2e import check, run_test, shows_background
 from quick_game import TEXT_QUESTIONS_AFTER_NUMBERS, play_to_results, save_and_confirm
 
@@ -12,15 +13,6 @@ FORMAT_LIKE = "%s%n%x%%"
 SHIFTED_KEY_DELAY_MS = 150
 NUMBER = "7"  # both numbers, so the test need not know which goes where
 
-RESULTS_TEMPLATE = (
-    "Here are your results:\n\nYou must inform %s people about me within %s days in order for "
-    "your wish to come to pass!\n\nThe one that you LOVE is: %s\nThe one that you like but "
-    "don't have a chance with is: %s\nThe person you care most about is: %s\nThe person that "
-    "knows you FORWARDS and BACKWARDS is: %s\n%s is your BEST FRIEND\n'%s' is the movie that "
-    "best describes: %s\nThe movie '%s' is for: %s\nThe movie '%s' tells you how you feel about "
-    "LIFE.\nThe movie '%s' tells you most about your mind.\n\nHey %s, I hope you had GOOD LUCK "
-    "!!! :)\nYour wish, \"%s\", will come true if you email your friends the web link to Lorvan "
-    "the Word Game!\n")
 
 
 def expected_start():

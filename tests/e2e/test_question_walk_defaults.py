@@ -3,27 +3,13 @@ a default into its box, the next Enter takes it and moves on, and the results
 file shows a default of the right kind for every answer (a joke name, a name, a
 title, a wish, a number from 1 to 20). One offered name is edited first."""
 
+from game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
+                        WISHES)
 from lorvan_e2e import check, run_test
 from question_walk import BOXES, INTRODUCTION, SCREEN_ANSWERS, Walk, text_right_edge
 
-JOKE_NAMES = ["Goo Feeyou", "Yooa Goof", "Mr. CantGetItRight", "Done Knowyurname",
-              "Smart Alec", "Nameless Wonder", "Pun Kineater", "Imp Acient", "Simp Leminded",
-              "Bwane Wess", "Doo Fis"]
-COMMON_NAMES = ["Some Goof", "Princess Laya", "Marvin Stroud", "Carl Denholm",
-                "Barney the Dinosaur", "Big Bird", "Han Solo", "Hannible Smith",
-                "Templeton Peck", "Starbuck"]
-OPPOSITE_NAMES = COMMON_NAMES + ["Don Key"]
-FRIEND_NAMES = COMMON_NAMES + ["Doo Fis"]
-TITLES = ["Bugs Bunny", "Tele Tubbies", "Frogs of the Planet Barney", "Enter the Pink Dragon",
-          "Bananas in Pajamas", "Sesame Street", "Little House on the Prairie",
-          "My Little Princess", "My Little Pony", "Chicken Run", "The Little Mermaid"]
-WISHES = ["I wish for one million eggs.", "I wish for hot sauce on my tongue.",
-          "I wish for frog eggs in my ear.", "I wish to stub my toe on the side walk.",
-          "I wish to get pink sun glasses for christmas.", "I wish for a black eye.",
-          "I wish for some slugs.", "I wish for a purple dinosaur to fall over.",
-          "I wish for a turtle.", "I wish for the ability to trip easily.",
-          "I wish for a great big house full of cows."]
-NUMBERS = [str(n) for n in range(1, 21)]
+JOKE_NAMES = PLAYER_NAMES
+TITLES = MOVIE_TITLES
 
 DEFAULTS = {0: JOKE_NAMES, 2: NUMBERS, 3: NUMBERS, 4: OPPOSITE_NAMES, 5: OPPOSITE_NAMES,
             6: FRIEND_NAMES, 7: FRIEND_NAMES, 8: FRIEND_NAMES, 9: TITLES, 10: TITLES,

@@ -8,6 +8,8 @@ import time
 
 import os
 
+from game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
+                        RESULTS_TEMPLATE, WISHES)
 from lorvan_e2e import background_pixel, check, phase_at, safe_background_samples, write_png
 
 CYAN = (0, 255, 255)
@@ -21,25 +23,6 @@ DOWNLOAD_LINK = "lorvan.example/products/lorvan/lorvan_latest.zip"
 PRODUCT_PAGE_LINK = "lorvan.example/products/lorvan/lorvan.shtml"
 
 # The results, one "%s" for each answer that the game puts in.
-RESULTS_TEMPLATE = (
-    "Here are your results:\n\n"
-    "You must inform %s people about me within %s days in order for your wish to come to pass!\n\n"
-    "The one that you LOVE is: %s\n"
-    "The one that you like but don't have a chance with is: %s\n"
-    "The person you care most about is: %s\n"
-    "The person that knows you FORWARDS and BACKWARDS is: %s\n"
-    "%s is your BEST FRIEND\n"
-    "'%s' is the movie that best describes: %s\n"
-    "The movie '%s' is for: %s\n"
-    "The movie '%s' tells you how you feel about LIFE.\n"
-    "The movie '%s' tells you most about your mind.\n\n"
-    "Hey %s, I hope you had GOOD LUCK !!! :)\n"
-    "Your wish, \"%s\", will come true if you email your friends the web link to Lorvan "
-    "the Word Game!\n")
-
-# Which answer fills each placeholder of the template, in order: the one you love
-# and the one you have no chance with are named twice, and the titles are not
-# used in the order they were asked.
 TEMPLATE_ANSWERS = ["people", "days", "love", "no_chance", "cares", "knows_you", "best_friend",
                     "love_title", "love", "no_chance_title", "no_chance", "life_title",
                     "mind_title", "user", "wish"]
@@ -50,25 +33,7 @@ QUESTION_ORDER = ["user", "days", "people", "love", "no_chance", "cares", "knows
                   "best_friend", "love_title", "life_title", "no_chance_title", "mind_title",
                   "wish"]
 
-# What an empty Enter may put into the box, by answer.
-PLAYER_NAMES = ["Goo Feeyou", "Yooa Goof", "Mr. CantGetItRight", "Done Knowyurname",
-                "Smart Alec", "Nameless Wonder", "Pun Kineater", "Imp Acient", "Simp Leminded",
-                "Bwane Wess", "Doo Fis"]
-_PEOPLE = ["Some Goof", "Princess Laya", "Marvin Stroud", "Carl Denholm", "Barney the Dinosaur",
-           "Big Bird", "Han Solo", "Hannible Smith", "Templeton Peck", "Starbuck"]
-OPPOSITE_NAMES = _PEOPLE + ["Don Key"]
-FRIEND_NAMES = _PEOPLE + ["Doo Fis"]
-MOVIE_TITLES = ["Bugs Bunny", "Tele Tubbies", "Frogs of the Planet Barney",
-                "Enter the Pink Dragon", "Bananas in Pajamas", "Sesame Street",
-                "Little House on the Prairie", "My Little Princess", "My Little Pony",
-                "Chicken Run", "The Little Mermaid"]
-WISHES = ["I wish for one million eggs.", "I wish for hot sauce on my tongue.",
-          "I wish for frog eggs in my ear.", "I wish to stub my toe on the side walk.",
-          "I wish to get pink sun glasses for christmas.", "I wish for a black eye.",
-          "I wish for some slugs.", "I wish for a purple dinosaur to fall over.",
-          "I wish for a turtle.", "I wish for the ability to trip easily.",
-          "I wish for a great big house full of cows."]
-NUMBERS = [str(n) for n in range(1, 21)]
+
 DEFAULTS = {"user": PLAYER_NAMES, "days": NUMBERS, "people": NUMBERS,
             "love": OPPOSITE_NAMES, "no_chance": OPPOSITE_NAMES, "cares": FRIEND_NAMES,
             "knows_you": FRIEND_NAMES, "best_friend": FRIEND_NAMES, "love_title": MOVIE_TITLES,
