@@ -1,9 +1,15 @@
 #include "app/frame_budget.h"
 
 int FrameBudgetMs(int frameRateCap, std::int64_t frameStartSecond, std::int64_t nowSecond) {
-    // The calendar term is start minus now, zero or negative, so each second that
-    // ticked over during the frame lengthens the budget by one millisecond.
-    const double secondsTerm = static_cast<double>(frameStartSecond - nowSecond);
+    // The calendar term is start minus now, so the second that ticks over during a
+    // frame lengthens its budget by one millisecond. It is bounded to one second
+    // either way: a clock set forward by a day would otherwise give a frame 86 s
+    // and the game would look hung, and a far larger jump would overflow the
+    // subtraction and the conversion to int. Compared rather than subtracted so
+    // that no difference of two calendar times can overflow.
+    const double secondsTerm = frameStartSecond < nowSecond   ? -1.0
+                               : frameStartSecond > nowSecond ? 1.0
+                                                              : 0.0;
     const double budget = 1000.0 / static_cast<double>(frameRateCap) - secondsTerm - 12.0;
     return static_cast<int>(budget);
 }

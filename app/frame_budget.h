@@ -4,8 +4,9 @@
 #include <cstdint>
 
 // Milliseconds a frame may take, pumping and drawing included, before the next one
-// starts: 1000 / cap - 12, plus one millisecond for each calendar second that
-// passed during the frame. 21 at the standard cap of 30; negative when uncapped.
+// starts: 1000 / cap - 12, plus one millisecond when the calendar second ticked
+// over during the frame (one at most, however far the clock was set forward; one
+// less when it was set back). 21 at the standard cap of 30; negative when uncapped.
 int FrameBudgetMs(int frameRateCap, std::int64_t frameStartSecond, std::int64_t nowSecond);
 
 // Whether the frame that started at frameStartTick still has budget left at nowTick.

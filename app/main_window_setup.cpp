@@ -19,7 +19,7 @@ void CenterWindow(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
+bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
@@ -32,10 +32,10 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_SCROLLBAR + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN_MENU);
     windowClass.lpszClassName = AppSettings.windowClassName;
-    if (!RegisterClassExA(&windowClass)) {
-        return nullptr;
-    }
+    return RegisterClassExA(&windowClass) != 0;
+}
 
+HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     HWND window = CreateWindowExA(0, AppSettings.windowClassName, WINDOW_TITLE,
                                   WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   AppSettings.windowWidth, AppSettings.windowHeight, nullptr,

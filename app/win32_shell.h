@@ -19,9 +19,18 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Draws and presents one frame in the window's client area. Always 0.
 int RenderFrame(HWND window);
 
-// Registers the class, creates, shows and centres the main window. Returns null on
-// failure, after telling the player when the window could not be created.
+// Registers the main window's class; false when that fails.
+bool RegisterMainWindowClass(HINSTANCE instance);
+
+// Creates, shows and centres the main window of the registered class. Returns null
+// on failure, after telling the player that the window could not be created.
 HWND CreateMainWindow(HINSTANCE instance, int showCommand);
 
 // The frame loop: runs until the quit message and returns its exit code.
 int RunFrameLoop(HWND window);
+
+// The whole program after the entry point: window, executable folder, random seed
+// and frame loop. Returns the exit code: the quit message's (0) after a normal end,
+// 0 also when the window class cannot be registered (silently, as the game always
+// has), and EXIT_FAILURE when the window cannot be created.
+int RunGame(HINSTANCE instance, int showCommand);

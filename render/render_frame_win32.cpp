@@ -6,12 +6,16 @@
 #include "render/frame_composer.h"
 
 int RenderFrame(HWND window) {
-    PAINTSTRUCT paint;
+    // The frame after File > Exit or the close box finds the window destroyed: it
+    // has no client rectangle and nothing may be drawn or painted there.
+    RECT client = {};
+    if (!GetClientRect(window, &client)) {
+        return 0;
+    }
+    PAINTSTRUCT paint = {};
     BeginPaint(window, &paint);
     HDC windowDc = GetDC(window);
 
-    RECT client;
-    GetClientRect(window, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
 

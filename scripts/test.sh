@@ -49,8 +49,11 @@ run_tier fuzz fuzz
 source scripts/wine-session.sh
 mkdir -p build/windows
 trap wine_session_stop EXIT
-wine_session_start build/windows
-run_tier windows windows
+if wine_session_start build/windows; then
+    run_tier windows windows
+else
+    failed=$((failed + 1)) # the session said why
+fi
 wine_session_stop
 trap - EXIT
 

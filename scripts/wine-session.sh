@@ -3,10 +3,14 @@
 #
 #   source scripts/wine-session.sh; wine_session_start <build-dir>; ...; wine_session_stop
 #
-# WINE_SESSION_SCREEN sets the display's size (default 1024x768x24); the
-# end-to-end benchmark needs room for a 1920x1080 client area.
+# wine_session_start returns non-zero, having said why on stderr, when the display
+# does not come up. WINE_SESSION_SCREEN sets the display's size (default
+# 1024x768x24); the end-to-end benchmark needs room for a 1920x1080 client area.
+#
+# wine_prefix_prepare <build-dir> alone sets up the build's prefix and the Wine
+# variables without a display of its own (scripts/play.sh uses the desktop's).
 
-wine_session_start() {
+wine_prefix_prepare() {
     local build_dir
     build_dir=$(cd "$1" && pwd)
     export WINEPREFIX="$build_dir/wine"
@@ -32,6 +36,10 @@ wine_session_start() {
         wineserver -w
         echo "$version" >"$WINEPREFIX/.lorvan-ready"
     fi
+}
+
+wine_session_start() {
+    wine_prefix_prepare "$1"
 
     # Xvfb picks a free display itself and writes its number to the file, so
     # several sessions can start at once without racing for one.
@@ -40,12 +48,20 @@ wine_session_start() {
     Xvfb -displayfd 3 -screen 0 "${WINE_SESSION_SCREEN:-1024x768x24}" -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
     WINE_SESSION_XVFB_PID=$!
     local tries=0
-    until [ -s "$display_file" ] || [ $tries -ge 100 ]; do
+    until [ -s "$display_file" ] || [ $tries -ge 100 ] || ! kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null; do
         sleep 0.1
         tries=$((tries + 1))
     done
-    export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+    local display_number
+    display_number=$(tr -d '[:space:]' <"$display_file")
     rm -f "$display_file"
+    # Without a display every Windows program fails far from the cause: stop here.
+    if [ -z "$display_number" ]; then
+        echo "wine-session: the Xvfb display did not start, so no Windows program can run" >&2
+        wine_session_stop
+        return 1
+    fi
+    export DISPLAY=":$display_number"
     setxkbmap -display "$DISPLAY" us >/dev/null 2>&1 || true
 
     # Start the server and its services with their output detached, so that the

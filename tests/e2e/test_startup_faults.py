@@ -11,6 +11,7 @@
 
 import os
 
+from background_oracle import background_pixel, phase_at
 from lorvan_e2e import Game, check, run_test, shows_background, wait_until
 from resources import FrameCounter, windows_pid_and_gdi_objects
 
@@ -28,14 +29,9 @@ TOO_LARGE = (3000, 2000)
 SAME_LAYOUT = 0.97
 
 
-def background_phase_of(frame):
-    return (frame.pixel(frame.width - 1, frame.height - 1)[2] - (frame.width - 1)) % 256
-
-
 def drawn_pixels(frame):
     """The pixels the screen drew over the background: texts, shadows, box."""
-    from lorvan_e2e import background_pixel
-    phase = background_phase_of(frame)
+    phase = phase_at(frame, frame.width - 1, frame.height - 1)
     return {(x, y) for y in range(frame.height) for x in range(frame.width)
             if frame.pixel(x, y) != background_pixel(phase, x, y)}
 

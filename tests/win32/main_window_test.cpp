@@ -14,6 +14,7 @@ TEST(CreateMainWindow, OpensTheGameWindowCentredWithItsMenuAndIcons) {
     StartFreshGame();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     UnregisterClassA("LorvanMainWindow", instance); // in case another test registered it
+    ASSERT_TRUE(RegisterMainWindowClass(instance));
     HWND window = CreateMainWindow(instance, SW_SHOWNORMAL);
     ASSERT_NE(window, nullptr);
     DrainMessages();
@@ -67,7 +68,7 @@ TEST(CreateMainWindow, OpensTheGameWindowCentredWithItsMenuAndIcons) {
     DrainMessages();
 }
 
-TEST(CreateMainWindow, ReturnsNullWithoutAMessageWhenTheClassCannotBeRegistered) {
+TEST(RunGame, EndsWithCodeZeroWithoutAMessageWhenTheClassCannotBeRegistered) {
     StartFreshGame();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     // Take the class name first (it may still be taken by an earlier test's window).
@@ -81,12 +82,42 @@ TEST(CreateMainWindow, ReturnsNullWithoutAMessageWhenTheClassCannotBeRegistered)
     ASSERT_TRUE(registered || GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
     HWND before = FindWindowA("LorvanMainWindow", nullptr);
     MessageBoxWatcher watcher(IDOK);
-    EXPECT_EQ(CreateMainWindow(instance, SW_SHOWNORMAL), nullptr);
+    EXPECT_EQ(RunGame(instance, SW_SHOWNORMAL), 0);
     EXPECT_TRUE(watcher.boxes.empty());
     EXPECT_EQ(FindWindowA("LorvanMainWindow", nullptr), before);
     if (registered) {
         UnregisterClassA("LorvanMainWindow", instance);
     }
+}
+
+// Refuses the creation of the game's window, and of no other.
+LRESULT CALLBACK RefuseGameWindow(int code, WPARAM wParam, LPARAM lParam) {
+    char className[64] = "";
+    if (code == HCBT_CREATEWND) {
+        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
+    }
+    return lstrcmpA(className, "LorvanMainWindow") == 0
+               ? 1
+               : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(RunGame, TellsThePlayerAndEndsWithAFailureCodeWhenTheWindowCannotBeCreated) {
+    StartFreshGame();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    UnregisterClassA("LorvanMainWindow", instance);
+    MessageBoxWatcher watcher(IDOK);
+    HHOOK refusal = SetWindowsHookExA(WH_CBT, RefuseGameWindow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refusal, nullptr);
+    const int code = RunGame(instance, SW_SHOWNORMAL);
+    UnhookWindowsHookEx(refusal);
+    DrainMessages();
+    UnregisterClassA("LorvanMainWindow", instance);
+
+    EXPECT_NE(code, 0);
+    ASSERT_EQ(watcher.boxes.size(), 1u);
+    EXPECT_EQ(watcher.boxes[0].caption, "Error");
+    EXPECT_EQ(watcher.boxes[0].text, "The game window could not be created.");
+    EXPECT_EQ(MainWindow, nullptr);
 }
 
 TEST(CenterWindow, PlacesTheWindowInTheMiddleTruncatingTowardZero) {

@@ -192,6 +192,20 @@ TEST_F(RenderFrameOnAWindow, PresentsTheFrameAndLeavesNoObjectBehind) {
     realReleaseDC(window, dc);
 }
 
+// The frame loop draws once more after File > Exit or the close box destroyed the
+// window: that frame paints nothing and makes nothing.
+TEST_F(RenderFrameOnAWindow, DrawsNothingOnADestroyedWindow) {
+    HWND destroyed = CreateGameProcWindow(400, 300, false); // hidden: destroyed at once
+    ASSERT_NE(destroyed, nullptr);
+    DestroyWindow(destroyed);
+    EXPECT_EQ(RenderFrame(destroyed), 0);
+    EXPECT_TRUE(record.made.empty());
+    EXPECT_TRUE(record.windowContexts.empty());
+    EXPECT_EQ(record.paintsBegun, 0);
+    EXPECT_EQ(FrameComposer.framesDrawn, 0);
+    EXPECT_TRUE(AppSettings.recordBaseSize);
+}
+
 TEST_F(RenderFrameOnAWindow, SkipsAnEmptyClientAreaAndRecordsTheBaseLater) {
     ShowWindow(window, SW_MINIMIZE);
     DrainMessages();

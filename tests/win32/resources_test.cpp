@@ -2,10 +2,16 @@
 #include "tests/win32/win32_test_support.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 #include <winver.h>
+#include <xmllite.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -103,6 +109,124 @@ TEST_F(LorvanResources, HasTheMainMenu) {
     EXPECT_STREQ(text, "&About");
     EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 1), 0), 9002u);
     DestroyMenu(menu);
+}
+
+// What the manifest says, read with the system's own XML reader (xmllite.dll,
+// loaded by name: the cross toolchain has no import library for it).
+struct ManifestFacts {
+    bool wellFormed = false;
+    bool commonControls6 = false;
+    std::wstring dpiAware;
+};
+
+ManifestFacts ReadManifest(const void* data, DWORD size) {
+    ManifestFacts facts;
+    using CreateReaderFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
+    HMODULE xmllite = LoadLibraryA("xmllite.dll");
+    auto createReader = reinterpret_cast<CreateReaderFunction>(
+        reinterpret_cast<void*>(GetProcAddress(xmllite, "CreateXmlReader")));
+    IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(data), size);
+    IXmlReader* reader = nullptr;
+    if (createReader == nullptr || stream == nullptr ||
+        FAILED(createReader(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader), nullptr)) ||
+        FAILED(reader->SetInput(stream))) {
+        ADD_FAILURE() << "no XML reader";
+        return facts;
+    }
+    XmlNodeType node = XmlNodeType_None;
+    HRESULT step = S_OK;
+    std::wstring element;
+    while ((step = reader->Read(&node)) == S_OK) {
+        const WCHAR* text = nullptr;
+        if (node == XmlNodeType_Element) {
+            reader->GetLocalName(&text, nullptr);
+            element = text;
+            std::wstring name;
+            std::wstring version;
+            for (HRESULT more = reader->MoveToFirstAttribute(); more == S_OK;
+                 more = reader->MoveToNextAttribute()) {
+                const WCHAR* attribute = nullptr;
+                reader->GetLocalName(&attribute, nullptr);
+                reader->GetValue(&text, nullptr);
+                if (std::wstring(attribute) == L"name") {
+                    name = text;
+                } else if (std::wstring(attribute) == L"version") {
+                    version = text;
+                }
+            }
+            if (element == L"assemblyIdentity" && name == L"Microsoft.Windows.Common-Controls" &&
+                version == L"6.0.0.0") {
+                facts.commonControls6 = true;
+            }
+        } else if (node == XmlNodeType_Text && element == L"dpiAware") {
+            reader->GetValue(&text, nullptr);
+            facts.dpiAware = text;
+        }
+    }
+    facts.wellFormed = step == S_FALSE; // S_FALSE: the end of a document read whole
+    reader->Release();
+    stream->Release();
+    FreeLibrary(xmllite);
+    return facts;
+}
+
+// Themed message boxes need Common Controls 6; the game is deliberately not
+// DPI-aware, so that Windows scales the fixed-size window as a whole.
+TEST_F(LorvanResources, HasAnApplicationManifestAskingForCommonControls6) {
+    HRSRC found =
+        FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */);
+    ASSERT_NE(found, nullptr);
+    const ManifestFacts facts =
+        ReadManifest(LockResource(LoadResource(module, found)), SizeofResource(module, found));
+    EXPECT_TRUE(facts.wellFormed);
+    EXPECT_TRUE(facts.commonControls6);
+    EXPECT_EQ(facts.dpiAware, L"false");
+}
+
+// The exe that is built, tested and shipped carries no debug information, only a
+// link to the separate debug file kept in the build tree.
+TEST(LorvanExecutable, HasNoDebugSectionsAndStaysSmall) {
+    std::ifstream file(LorvanExePath(), std::ios::binary);
+    const std::vector<char> image((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+    ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER)) << LorvanExePath();
+    EXPECT_LE(image.size(), 1200u * 1000u);
+
+    IMAGE_DOS_HEADER dos;
+    std::memcpy(&dos, image.data(), sizeof dos);
+    IMAGE_FILE_HEADER header;
+    const std::size_t headerAt = static_cast<std::size_t>(dos.e_lfanew) + 4;
+    ASSERT_LE(headerAt + sizeof header, image.size());
+    std::memcpy(&header, image.data() + headerAt, sizeof header);
+    // Names longer than eight characters are "/offset" into the string table
+    // that follows the (here empty) symbol table.
+    const std::size_t stringsAt = header.PointerToSymbolTable + header.NumberOfSymbols * 18u;
+    std::vector<std::string> sections;
+    std::string debugLink;
+    for (WORD i = 0; i < header.NumberOfSections; ++i) {
+        IMAGE_SECTION_HEADER section;
+        const std::size_t at =
+            headerAt + sizeof header + header.SizeOfOptionalHeader + i * sizeof section;
+        ASSERT_LE(at + sizeof section, image.size());
+        std::memcpy(&section, image.data() + at, sizeof section);
+        std::string name(reinterpret_cast<const char*>(section.Name),
+                         strnlen(reinterpret_cast<const char*>(section.Name), 8));
+        if (name[0] == '/') {
+            const std::size_t nameAt = stringsAt + std::stoul(name.substr(1));
+            ASSERT_LT(nameAt, image.size());
+            name = std::string(image.data() + nameAt,
+                               strnlen(image.data() + nameAt, image.size() - nameAt));
+        }
+        if (name == ".gnu_debuglink" && section.PointerToRawData < image.size()) {
+            const char* link = image.data() + section.PointerToRawData;
+            debugLink = std::string(link, strnlen(link, image.size() - section.PointerToRawData));
+        }
+        sections.push_back(name);
+        EXPECT_NE(name.rfind(".debug", 0), 0u) << name;
+    }
+    EXPECT_EQ(debugLink, "Lorvan.exe.debug");
+    // The table was read right: the resources are where they should be.
+    EXPECT_NE(std::find(sections.begin(), sections.end(), ".rsrc"), sections.end());
 }
 
 TEST(LorvanVersion, NamesTheExecutableAndVersionOne) {

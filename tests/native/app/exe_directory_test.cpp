@@ -37,17 +37,26 @@ TEST(TrimToDirectory, LeavesTheBytesAfterAnUntouchedPathAlone) {
     EXPECT_EQ(std::string(buffer, sizeof buffer), std::string("prog.exe\0zzzzzzz", 16));
 }
 
-TEST(TrimToDirectory, NeverReadsOrWritesPastTheCapacity) {
-    // A path that fills the whole buffer without a terminator (as a truncating
-    // module path call may leave it) is cut inside the buffer.
-    char buffer[8];
-    std::memcpy(buffer, "ab\\cdefg", 8);
-    TrimToDirectory(buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "ab\\");
-
-    std::memcpy(buffer, "abcdefgh", 8);
-    TrimToDirectory(buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer, 8), "abcdefgh");
+TEST(TrimToDirectory, EndsInsideTheBufferWhenThePathFillsItUnterminated) {
+    // As a truncating module path call may leave it: the path is read as its
+    // first capacity - 1 characters, then cut after the last separator there.
+    struct Case {
+        const char* bytes; // exactly 8, no terminator
+        const char* expected;
+    } cases[] = {
+        {"ab\\cdefg", "ab\\"},    // the last character lost: only a file name's
+        {"abcdefgh", "abcdefg"},  // no separator
+        {"a\\cdefg\\", "a\\"},    // the separator in the last byte is cut off with it
+        {"abcdefg\\", "abcdefg"}, // ... and it was the only one
+        {"abcdef\\h", "abcdef\\"},
+    };
+    for (const Case& c : cases) {
+        char buffer[8];
+        std::memcpy(buffer, c.bytes, sizeof buffer);
+        TrimToDirectory(buffer, sizeof buffer);
+        ASSERT_NE(std::memchr(buffer, '\0', sizeof buffer), nullptr) << c.bytes;
+        EXPECT_STREQ(buffer, c.expected) << c.bytes;
+    }
 }
 
 } // namespace

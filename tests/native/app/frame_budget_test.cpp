@@ -15,11 +15,17 @@ struct BudgetCase {
 
 TEST(FrameBudget, FollowsTheCapAndTheCalendarSecond) {
     const BudgetCase cases[] = {
-        {30, 100, 100, 21},      // 33.3 - 12, truncated
-        {30, 100, 101, 22},      // a calendar second ticked over during the frame
-        {30, 100, 103, 24},
-        {3000000, 5, 5, -11},    // uncapped: trunc(0.000333 - 12)
-        {60, 0, 0, 4},           // 16.67 - 12
+        {30, 100, 100, 21}, // 33.3 - 12, truncated
+        {30, 100, 101, 22}, // a calendar second ticked over during the frame
+        // A clock set forward or back during the frame counts one second at most,
+        // so the game never stalls and no difference overflows.
+        {30, 100, 103, 22},
+        {30, 0, 86400, 22},
+        {30, INT64_MIN, INT64_MAX, 22},
+        {30, 86400, 0, 20},
+        {30, INT64_MAX, INT64_MIN, 20},
+        {3000000, 5, 5, -11}, // uncapped: trunc(0.000333 - 12)
+        {60, 0, 0, 4},        // 16.67 - 12
     };
     for (const BudgetCase& c : cases) {
         EXPECT_EQ(FrameBudgetMs(c.cap, c.startSecond, c.nowSecond), c.expected)
