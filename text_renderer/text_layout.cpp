@@ -19,10 +19,7 @@ int LineBreaker::LineFeedAt(int index) const {
 // index after it. A "&" mark itself has no width.
 int LineBreaker::Advance(int index, int& next) const {
     next = index + 1;
-    if ((format & TEXT_NOPREFIX) == 0 && text[index] == '&') {
-        if (index + 1 >= length || LineFeedAt(index + 1) > 0) {
-            return 0;
-        }
+    if (IsMnemonicMark(text, length, index, format)) {
         next = index + 2;
         return font.advances[static_cast<unsigned char>(text[index + 1])];
     }
@@ -36,7 +33,7 @@ bool LineBreaker::Next(TextLine& line) {
     const int start = position;
     int paragraphEnd = start;
     while (paragraphEnd < length && LineFeedAt(paragraphEnd) == 0) {
-        ++paragraphEnd;
+        paragraphEnd += IsMnemonicMark(text, length, paragraphEnd, format) ? 2 : 1;
     }
 
     const long long available = static_cast<long long>(rect.right) - rect.left;
@@ -99,7 +96,7 @@ bool LineBreaker::Next(TextLine& line) {
     for (int i = start; i < end;) {
         int next = i;
         width += Advance(i, next);
-        if (next == i + 2 && text[i] == '&' && text[i + 1] != '&') {
+        if (next == i + 2 && text[i + 1] != '&') {
             line.underline = i + 1; // the last mnemonic of a line is the one underlined
         }
         i = next;

@@ -100,7 +100,7 @@ void BlendGlyph(const PlatformDrawContext& context, const Clip& clip, const Glyp
 }
 
 void DrawLine(const PlatformDrawContext& context, const Clip& clip, SizedFont& font,
-              const char* text, const TextLine& line, unsigned format) {
+              const char* text, int length, const TextLine& line, unsigned format) {
     const Color color = FromColorRef(context.textColor);
     const long long baseline = static_cast<long long>(line.y) + font.ascent;
     if (context.backgroundMode == BACKGROUND_OPAQUE) {
@@ -109,19 +109,21 @@ void DrawLine(const PlatformDrawContext& context, const Clip& clip, SizedFont& f
                   FromColorRef(context.backgroundColor));
     }
     long long pen = line.x;
-    ForEachDrawnCharacter(text, line, format, [&](int, unsigned char character, bool underlined) {
-        const int advance = font.advances[character];
-        // Only glyphs that can reach the clip are rasterised and blended.
-        if (pen + advance + font.LineHeight() > clip.left && pen - font.LineHeight() < clip.right) {
-            BlendGlyph(context, clip, GlyphOf(font, character), pen, baseline, color);
-        }
-        if (underlined) {
-            // One pixel below the baseline, as wide as the character's cell but its
-            // last column, as DrawTextA underlines a mnemonic.
-            FillBlock(context, clip, pen, baseline + 1, pen + advance - 1, baseline + 2, color);
-        }
-        pen += advance;
-    });
+    ForEachDrawnCharacter(
+        text, length, line, format, [&](int, unsigned char character, bool underlined) {
+            const int advance = font.advances[character];
+            // Only glyphs that can reach the clip are rasterised and blended.
+            if (pen + advance + font.LineHeight() > clip.left &&
+                pen - font.LineHeight() < clip.right) {
+                BlendGlyph(context, clip, GlyphOf(font, character), pen, baseline, color);
+            }
+            if (underlined) {
+                // One pixel below the baseline, as wide as the character's cell but its
+                // last column, as DrawTextA underlines a mnemonic.
+                FillBlock(context, clip, pen, baseline + 1, pen + advance - 1, baseline + 2, color);
+            }
+            pen += advance;
+        });
 }
 
 } // namespace
@@ -167,7 +169,7 @@ void RenderText(PlatformDrawContext& context, const char* text, int length, cons
             break;
         }
         if (static_cast<long long>(line.y) + font.LineHeight() > clip.top) {
-            DrawLine(context, clip, font, text, line, format);
+            DrawLine(context, clip, font, text, length, line, format);
         }
     }
 }
