@@ -83,7 +83,7 @@ std::vector<GameText> CollectGameTexts(int width, int height) {
             }
             texts.push_back(GameText{overlay ? -1 : screen, call.text, call.rect, call.flags,
                                      call.fontHeight, call.fontWeight, call.textColor,
-                                     call.backgroundMode});
+                                     call.backgroundColor, call.backgroundMode});
         }
     }
     StartFreshGame();

@@ -20,6 +20,7 @@ struct GameText {
     int fontHeight;
     int fontWeight;
     std::uint32_t textColor;
+    std::uint32_t backgroundColor;
     int backgroundMode;
 };
 

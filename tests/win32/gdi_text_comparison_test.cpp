@@ -217,7 +217,7 @@ std::vector<GameText> EdgeCases() {
     for (const char* text : texts) {
         for (unsigned format : formats) {
             cases.push_back(GameText{-2, text, TextRect{7, 5, 197, 400}, format, -24, 700, 0xFFFFFF,
-                                     TRANSPARENT});
+                                     0, TRANSPARENT});
         }
     }
     return cases;
