@@ -1,5 +1,8 @@
 #include "text_renderer/text_layout.h"
 
+#include <algorithm>
+#include <climits>
+
 LineBreaker::LineBreaker(const SizedFont& sizedFont, const char* characters, int count,
                          const TextRect& area, unsigned flags)
     : font(sizedFont), text(characters), length(count), rect(area), format(flags), y(area.top),
@@ -101,10 +104,11 @@ bool LineBreaker::Next(TextLine& line) {
         }
         i = next;
     }
-    line.width = static_cast<int>(width);
+    line.width = static_cast<int>(std::min<long long>(width, INT_MAX));
     line.x = rect.left;
     if (format & TEXT_CENTER) {
-        line.x = static_cast<int>((static_cast<long long>(rect.left) + rect.right - width) / 2);
+        const long long centred = (static_cast<long long>(rect.left) + rect.right - width) / 2;
+        line.x = static_cast<int>(std::max<long long>(centred, INT_MIN));
     }
 
     // A wrapped line that ends just before a line feed uses it up.
@@ -112,6 +116,8 @@ bool LineBreaker::Next(TextLine& line) {
     // The line that reaches past the bottom is the last drawn, as in DrawTextA.
     const int lineHeight = font.LineHeight();
     finished = position >= length || static_cast<long long>(y) + lineHeight > rect.bottom;
-    y += lineHeight;
+    if (!finished) {
+        y += lineHeight; // at most rect.bottom: no overflow
+    }
     return true;
 }
