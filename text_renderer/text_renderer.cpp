@@ -149,15 +149,19 @@ void BindDrawContext(PlatformDrawContext& context, unsigned char* pixels, int wi
     context.width = usable ? width : 0;
     context.height = usable ? height : 0;
     context.pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : 96;
-    context.ownFont = PlatformFont{0, 0};
     context.selectedFont = nullptr;
     context.textColor = 0;
     context.backgroundColor = 0xFFFFFF;
     context.backgroundMode = BACKGROUND_OPAQUE;
 }
 
+PlatformFont* StockFont() {
+    static PlatformFont stock = {0, 0};
+    return &stock;
+}
+
 const PlatformFont& SelectedFont(const PlatformDrawContext& context) {
-    return context.selectedFont != nullptr ? *context.selectedFont : context.ownFont;
+    return context.selectedFont != nullptr ? *context.selectedFont : *StockFont();
 }
 
 void RenderText(PlatformDrawContext& context, const char* text, int length, const TextRect& rect,

@@ -140,4 +140,20 @@ TEST(RenderedGame, PlaysAWholeGameWithRealGlyphsAtEverySize) {
     StartFreshGame();
 }
 
+TEST(RenderedGame, FontsAndContextBehaveAsGdisDo) {
+    std::vector<unsigned char> pixels(16 * 16 * 4, 0);
+    PlatformDrawContext context;
+    BindDrawContext(context, pixels.data(), 16, 16, 120);
+    EXPECT_EQ(PlatformPixelsPerInchY(&context), 120);
+    FontHandle font = PlatformCreateFont(-20, FONT_WEIGHT_BOLD, "Times New Roman");
+    FontHandle stock = PlatformSelectFont(&context, font);
+    EXPECT_EQ(PlatformSelectFont(&context, nullptr), nullptr); // refused, nothing changes
+    EXPECT_EQ(PlatformSelectFont(&context, stock), font);
+    PlatformDeleteFont(font);
+    PlatformDeleteFont(stock); // a stock font outlives a delete
+    EXPECT_EQ(PlatformMeasureTextWidth(&context, "ab", 2),
+              PlatformMeasureTextWidth(&context, "a", 1) +
+                  PlatformMeasureTextWidth(&context, "b", 1));
+}
+
 } // namespace
