@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-xkb-utils imagemagick fonts-liberation2
+    libstb-dev fonttools
     python3 zip unzip procps
 )
 
