@@ -1,0 +1,113 @@
+// Lorvan in the browser: the entry point and the frame loop of the page.
+//
+// The loop runs on the display's refreshes (requestAnimationFrame). At each one
+// it either starts a frame - the first message, the frame drawn and presented -
+// or, while the last frame's budget has not passed, takes one more message, as
+// the exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
+// drawn every other refresh of a 60 Hz display; after F6 one at every refresh.
+#include "app/frame_pacing.h"
+#include "app/game_state.h"
+#include "app/window_title.h"
+#include "render/frame_composer.h"
+#include "text_renderer/text_renderer.h"
+#include "web/canvas_copy.h"
+#include "web/page_bridge.h"
+#include "web/page_messages.h"
+#include "web/screen_text.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+struct CanvasSize {
+    int width = 624; // the client area of the exe's 640 by 480 window
+    int height = 421;
+    int pixelsPerInch = 96;
+};
+
+CanvasSize Canvas;
+std::vector<unsigned char> BackBuffer;   // what the game draws into
+std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
+FrameClock Clock;
+bool FrameDrawn = false; // a frame has been drawn, so Clock paces the next one
+
+void DrawAndPresentFrame() {
+    const int width = Canvas.width;
+    const int height = Canvas.height;
+    if (!HasDrawableArea(width, height)) {
+        return; // a canvas folded to nothing has no pixels to draw into
+    }
+    const std::size_t pixelCount =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    BackBuffer.resize(pixelCount * 4);
+    CanvasPixels.resize(pixelCount * 4);
+
+    // Bound anew each frame: the text state starts fresh, as on a new memory DC.
+    PlatformDrawContext context;
+    BindDrawContext(context, BackBuffer.data(), width, height, Canvas.pixelsPerInch);
+    context.onTextDrawn = NoteDrawnText;
+    BeginScreenText();
+    ComposeFrame(&context, width, height, BackBuffer.data());
+
+    CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
+    PagePresent(CanvasPixels.data(), width, height);
+    if (FinishScreenText()) {
+        PageSetScreenText(ScreenText(), ScreenTextLength());
+    }
+}
+
+void EndGame() {
+    emscripten_cancel_main_loop();
+    PageGameEnded();
+}
+
+void OnDisplayRefresh() {
+    if (FrameDrawn && FrameStillPacing(Clock)) {
+        if (PumpPageMessage()) {
+            EndGame();
+        }
+        return;
+    }
+    Clock = StartFrameClock();
+    if (PumpPageMessage()) {
+        EndGame();
+        return;
+    }
+    DrawAndPresentFrame();
+    FinishFrame(Clock);
+    FrameDrawn = true;
+}
+
+} // namespace
+
+// The page's events, posted as the window messages the game's rules expect.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanPost(unsigned message, unsigned wParam) {
+    PostPageMessage(message, wParam);
+}
+
+// The canvas's backing store in device pixels, and 96 times the device pixel ratio.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height, int pixelsPerInch) {
+    Canvas.width = width > 0 ? width : 0;
+    Canvas.height = height > 0 ? height : 0;
+    Canvas.pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : 96;
+}
+
+// Draws and presents count frames at once, without messages or pacing, for the
+// performance measurement (docs/performance.md).
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanDrawFrames(int count) {
+    for (int i = 0; i < count; ++i) {
+        DrawAndPresentFrame();
+    }
+}
+
+int main() {
+    PageSetTitle(GAME_WINDOW_TITLE);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // Never returns: the loop runs on the page's refreshes until the game ends.
+    emscripten_set_main_loop(OnDisplayRefresh, 0, 1);
+    return 0;
+}
