@@ -2,10 +2,11 @@
 //
 // The loop runs on the display's refreshes (requestAnimationFrame). At each one
 // it either starts a frame - the first message, the frame drawn and presented -
-// or, while the last frame's budget has not passed, takes one more message, as
-// the exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
+// or, while the last frame's budget has not passed, takes more messages, as the
+// exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
 // drawn every other refresh of a 60 Hz display; after F6 one at every refresh.
 #include "app/frame_pacing.h"
+#include "app/platform.h"
 #include "app/game_state.h"
 #include "app/window_title.h"
 #include "render/frame_composer.h"
@@ -17,6 +18,7 @@
 
 #include <emscripten.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -34,6 +36,8 @@ std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
 FrameClock Clock;
 bool FrameDrawn = false; // a frame has been drawn, so Clock paces the next one
+std::uint32_t LastMessageTick = 0;
+enum : std::uint32_t { MOST_MESSAGES_PER_REFRESH = 4 };
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -65,14 +69,29 @@ void EndGame() {
     PageGameEnded();
 }
 
-void OnDisplayRefresh() {
-    if (FrameDrawn && FrameStillPacing(Clock)) {
+// While a frame waits out its budget the exe takes one message after each 10 ms
+// sleep; a display refresh comes every 16.7 ms or so, so each one takes a message
+// for every 10 ms that passed since the last, a few at most after a stall.
+void TakeMessagesWhileWaiting() {
+    const std::uint32_t now = PlatformTickCount();
+    std::uint32_t steps = (now - LastMessageTick) / 10;
+    steps = steps < 1 ? 1 : (steps > MOST_MESSAGES_PER_REFRESH ? MOST_MESSAGES_PER_REFRESH : steps);
+    for (std::uint32_t i = 0; i < steps; ++i) {
+        LastMessageTick = now;
         if (PumpPageMessage()) {
             EndGame();
+            return;
         }
+    }
+}
+
+void OnDisplayRefresh() {
+    if (FrameDrawn && FrameStillPacing(Clock)) {
+        TakeMessagesWhileWaiting();
         return;
     }
     Clock = StartFrameClock();
+    LastMessageTick = Clock.startTick;
     if (PumpPageMessage()) {
         EndGame();
         return;
