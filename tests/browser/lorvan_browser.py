@@ -201,6 +201,13 @@ class Page:
         self.driver.save_screenshot(path)
         return path
 
+    def keep_for_docs(self, name):
+        """A screenshot of the page for the documentation, as <shots>/docs/<name>.png
+        (scripts/refresh-doc-screens.sh copies these into docs/screens/)."""
+        folder = os.path.join(self.shots, "docs")
+        os.makedirs(folder, exist_ok=True)
+        self.driver.save_screenshot(os.path.join(folder, name + ".png"))
+
     def wait_for_frame(self, step, condition, timeout=EVENT_TIMEOUT, explain=None):
         """Captures the canvas until condition(frame) holds and returns that frame."""
         path = self._next_path(step)

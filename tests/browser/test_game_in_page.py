@@ -23,7 +23,7 @@ def save_and_confirm(page, file_name):
     box = page.wait_for_box("Results Saved")
     check(box.text == "Results saved to:\n\n" + FILE_NAME, "the confirmation reads %r" % box.text)
     data = page.wait_for_download(file_name)
-    page.screenshot("saved")
+    page.keep_for_docs("web-04-results-saved")
     page.answer_box(box, "Return")
     page.wait_for_no_box()
     expected = results_file_bytes(read_defaults(data, ANSWERS))
@@ -38,6 +38,8 @@ def play_whole_game(page):
                                                                  for x in t))
     greeting = "Hey %s, I hope you had GOOD LUCK !!! :)" % ANSWERS["user"]
     check(any(greeting in text for text in texts), "the live region holds %s" % texts)
+
+    page.keep_for_docs("web-03-results")
 
     # Typed letters, Backspace and Enter change nothing on the results screen.
     page.type_text("zz")

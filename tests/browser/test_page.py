@@ -110,7 +110,7 @@ def check_quit_question_kept(page):
                          "'#message-box-buttons button'), b => b.textContent)")
         check(labels == ["Yes", "No", "Cancel"], "the quit question offers %s" % labels)
         if answer == "n":
-            page.screenshot("quit_question")
+            page.keep_for_docs("web-02-quit-question")
         page.answer_box(box, answer)
         page.wait_for_no_box()
         page.wait_for_frames(3, "frames after answering %s" % answer)
@@ -137,6 +137,7 @@ def check_exit(page):
 
 def check_page(page):
     check_window(page)
+    page.keep_for_docs("web-01-page")
     check_background(page)
     check_live_region(page)
     check_browser_keys(page)
