@@ -2,7 +2,8 @@
 with "%", "&", only spaces, the longest each box takes (typed a little longer),
 corrections with Backspace and two defaults; the thinking screen's two messages;
 the results in the live region; F1 downloads the file the exe would write, byte
-for byte, and confirms it; F1 again saves again; Escape, then Yes, ends the game."""
+for byte, and confirms it; File > Save results saves again; Escape, then Yes,
+ends the game."""
 
 from lorvan_browser import run_test  # first: it finds the end-to-end helpers
 
@@ -18,8 +19,11 @@ CORRECTED = dict(TYPED, days="9\b7", love="Tom & Jerrz\by", wish=TYPED["wish"][:
 SECOND_FILE_NAME = FILE_NAME[:-len(".txt")] + " (1).txt"
 
 
-def save_and_confirm(page, file_name):
-    page.press("F1")
+def save_and_confirm(page, file_name, from_menu=False):
+    if from_menu:
+        page.choose_menu_item("File", "Save results")  # what a touch screen has for F1
+    else:
+        page.press("F1")
     box = page.wait_for_box("Results Saved")
     check(box.text == "Results saved to:\n\n" + FILE_NAME, "the confirmation reads %r" % box.text)
     data = page.wait_for_download(file_name)
@@ -48,7 +52,7 @@ def play_whole_game(page):
     check(page.downloaded() == [], "a file was saved before F1: %s" % page.downloaded())
 
     save_and_confirm(page, FILE_NAME)
-    save_and_confirm(page, SECOND_FILE_NAME)
+    save_and_confirm(page, SECOND_FILE_NAME, from_menu=True)
     check(page.downloaded() == sorted([FILE_NAME, SECOND_FILE_NAME]),
           "the downloads are %s" % page.downloaded())
 

@@ -1,7 +1,8 @@
 """The page around the game and the keys the game owns: the window's title,
 caption, menus and 624x421 canvas; the moving background; the live region for
 screen readers; F5's overlay without a reload; F1 without the browser's help;
-About; Escape then No or Cancel keeps the game going; File > Exit ends it."""
+About; Escape then No or Cancel keeps the game going; a tap and an on-screen
+keyboard's typing; File > Quit asks; File > Exit ends the game."""
 
 import time
 
@@ -121,6 +122,34 @@ def check_quit_question_kept(page):
         page.type_text("\b\b")
 
 
+# What a tap and an on-screen keyboard give the page: a touch on the canvas, then
+# text as input events on the focused field, with no key codes.
+TAP_AND_TYPE = """
+const canvas = document.getElementById('game');
+canvas.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch', bubbles: true}));
+const field = document.activeElement;
+for (const [inputType, data] of arguments[0]) {
+  field.dispatchEvent(new InputEvent('input', {inputType, data, bubbles: true}));
+}
+return field.id;
+"""
+
+
+def check_touch(page):
+    """A tap focuses the field that brings up the on-screen keyboard, its typing
+    reaches the game, and the menu's Quit asks the quit question."""
+    focused = page.js(TAP_AND_TYPE, [["insertText", "Zo"], ["deleteContentBackward", None],
+                                     ["insertText", "e"]])
+    check(focused == "touch-keys", "a tap focused %r" % focused)
+    page.wait_for_screen_text("typing on the on-screen keyboard", lambda t: t[-1:] == ["Ze"])
+    page.js(TAP_AND_TYPE, [["deleteContentBackward", None], ["deleteContentBackward", None]])
+    page.wait_for_screen_text("the answer erased", lambda t: t == NAME_SCREEN_TEXTS)
+    page.choose_menu_item("File", "Quit")
+    page.answer_box(page.wait_for_box(QUIT_QUESTION[0]), "n")
+    page.wait_for_no_box()
+    page.focus_game()
+
+
 def check_exit(page):
     page.choose_menu_item("File", "Exit")
     page.wait_for_no_box()
@@ -143,6 +172,7 @@ def check_page(page):
     check_browser_keys(page)
     check_about(page)
     check_quit_question_kept(page)
+    check_touch(page)
     check_exit(page)
 
 
