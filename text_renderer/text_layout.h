@@ -1,0 +1,60 @@
+// Breaks a text into the lines DrawTextA would draw it in.
+//
+// A line ends at a line feed (or carriage return, or both) and, with
+// TEXT_WORDBREAK, before the word that would pass the rectangle's right edge; the
+// spaces at such a break are drawn on neither line. A word wider than the
+// rectangle stands alone on its line (and is cut at the edge when drawn). Unless
+// TEXT_NOPREFIX is given, "&" marks the next character as the line's mnemonic and
+// is not drawn, and "&&" draws one "&". Lines are one cell (ascent plus descent)
+// apart, and the line that reaches past the rectangle's bottom is the last one.
+#pragma once
+
+#include "app/platform.h"
+#include "text_renderer/glyph_cache.h"
+
+struct TextLine {
+    int start;     // index in the text of the line's first character
+    int end;       // one past its last drawn character (prefix marks included)
+    int x;         // where the pen starts: the cell's left edge
+    int y;         // the cell's top edge
+    int width;     // sum of the drawn characters' advances
+    int underline; // index in the text of the mnemonic character, or -1
+};
+
+class LineBreaker {
+  public:
+    LineBreaker(const SizedFont& font, const char* text, int length, const TextRect& rect,
+                unsigned format);
+
+    // The next line, top to bottom; false once the text or the rectangle is used up.
+    bool Next(TextLine& line);
+
+  private:
+    int LineFeedAt(int index) const; // characters of the line feed there, or 0
+    int Advance(int index, int& next) const;
+
+    const SizedFont& font;
+    const char* text;
+    int length;
+    TextRect rect;
+    unsigned format;
+    int position = 0;
+    int y;
+    bool finished;
+};
+
+// Calls visit(index, drawnCharacter, underlined) for each character a line draws,
+// in order, and returns nothing; "&" marks are resolved as LineBreaker resolved them.
+template <typename Visit>
+void ForEachDrawnCharacter(const char* text, const TextLine& line, unsigned format, Visit visit) {
+    const bool prefixes = (format & TEXT_NOPREFIX) == 0;
+    for (int i = line.start; i < line.end; ++i) {
+        if (prefixes && text[i] == '&') {
+            ++i; // "&x" draws x; "&&" draws "&"; a final lone "&" draws nothing
+            if (i >= line.end) {
+                break;
+            }
+        }
+        visit(i, static_cast<unsigned char>(text[i]), i == line.underline);
+    }
+}
