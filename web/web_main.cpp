@@ -25,11 +25,23 @@
 
 namespace {
 
+// The canvas in device pixels, which the game draws, and in CSS pixels, in which
+// it lays out its screens.
+//
+// The exe lays out in the client pixels of its first frame at 96 dots per inch.
+// Here the first frame's CSS size is that base, and the frame has a pixel for
+// every device pixel: on a display of two device pixels per CSS pixel the layout
+// scale starts at 2, and every position and every font (whose height follows the
+// layout scale) is twice as large and as sharp, in the proportions of 96 dpi. The
+// renderer is told 96 dpi: telling it 96 times the ratio as well would enlarge
+// every text a second time.
 struct CanvasSize {
     int width = 624; // the client area of the exe's 640 by 480 window
     int height = 421;
-    int pixelsPerInch = 96;
+    int layoutWidth = 624;
+    int layoutHeight = 421;
 };
+enum { PIXELS_PER_INCH = 96 };
 
 CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
@@ -52,9 +64,15 @@ void DrawAndPresentFrame() {
 
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
-    BindDrawContext(context, BackBuffer.data(), width, height, Canvas.pixelsPerInch);
+    BindDrawContext(context, BackBuffer.data(), width, height, PIXELS_PER_INCH);
     context.onTextDrawn = NoteDrawnText;
     BeginScreenText();
+    if (AppSettings.recordBaseSize) {
+        // The composer would record the frame's device pixels; the base is its CSS size.
+        BaseClientWidth = Canvas.layoutWidth;
+        BaseClientHeight = Canvas.layoutHeight;
+        AppSettings.recordBaseSize = false;
+    }
     ComposeFrame(&context, width, height, BackBuffer.data());
 
     CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
@@ -108,11 +126,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanPost(unsigned message, unsigned wPara
     PostPageMessage(message, wParam);
 }
 
-// The canvas's backing store in device pixels, and 96 times the device pixel ratio.
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height, int pixelsPerInch) {
+// The canvas's backing store in device pixels and its size in CSS pixels.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height, int layoutWidth,
+                                                  int layoutHeight) {
     Canvas.width = width > 0 ? width : 0;
     Canvas.height = height > 0 ? height : 0;
-    Canvas.pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : 96;
+    // A layout size of 0 would leave every later scale undefined.
+    Canvas.layoutWidth = layoutWidth > 0 ? layoutWidth : 1;
+    Canvas.layoutHeight = layoutHeight > 0 ? layoutHeight : 1;
 }
 
 // Draws and presents count frames at once, without messages or pacing, for the

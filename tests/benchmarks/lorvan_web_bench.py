@@ -30,14 +30,12 @@ TIMINGS = 7       # timings per size; the median is reported
 # the page's script runs to the end before the next display refresh.
 TIME_FRAMES = """
 const [width, height, frames] = arguments;
-Module._LorvanResize(width, height, 96);
+Module._LorvanResize(width, height, width, height);
 Module._LorvanDrawFrames(3);  // buffers sized, glyphs cached
 const start = performance.now();
 Module._LorvanDrawFrames(frames);
 return (performance.now() - start) / frames;
 """
-BACK_TO_THE_CANVAS = ("Module._LorvanResize(document.getElementById('game').width,"
-                      " document.getElementById('game').height, 96)")
 
 
 def frame_times(page, screen):
@@ -45,7 +43,7 @@ def frame_times(page, screen):
     for width, height in SIZES:
         times = [page.js(TIME_FRAMES, width, height, FRAMES) for _ in range(TIMINGS)]
         figures.append((screen, width, height, statistics.median(times), min(times), max(times)))
-    page.js("Module._LorvanResize(624, 421, 96)")
+    page.js("Module._LorvanResize(624, 421, 624, 421)")
     return figures
 
 

@@ -244,16 +244,17 @@
 
   // -- The canvas's size --------------------------------------------------------
 
-  // The backing store has a pixel for every device pixel, and the game is told
-  // 96 dots per inch times the device pixel ratio, so every screen keeps the
-  // proportions it has at 96 dpi on Windows and stays sharp on dense displays.
+  // The backing store has a pixel for every device pixel, so the game is sharp on
+  // dense displays; the game lays its screens out in CSS pixels (web_main.cpp).
   let devicePixels = null;
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
-    const width = devicePixels ? devicePixels[0] : Math.round(client.clientWidth * ratio);
-    const height = devicePixels ? devicePixels[1] : Math.round(client.clientHeight * ratio);
+    const cssWidth = canvas.clientWidth;
+    const cssHeight = canvas.clientHeight;
+    const width = devicePixels ? devicePixels[0] : Math.round(cssWidth * ratio);
+    const height = devicePixels ? devicePixels[1] : Math.round(cssHeight * ratio);
     if (moduleReady) {
-      Module._LorvanResize(width, height, Math.round(96 * ratio));
+      Module._LorvanResize(width, height, Math.round(cssWidth), Math.round(cssHeight));
     }
   }
 
