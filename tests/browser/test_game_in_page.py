@@ -7,7 +7,7 @@ ends the game."""
 
 from lorvan_browser import run_test  # first: it finds the end-to-end helpers
 
-from game_texts import QUIT_QUESTION
+from game_texts import QUIT_QUESTION, THINKING_MESSAGES
 from lorvan_e2e import check, wait_until
 from test_whole_game import ANSWERS, FILE_NAME, TYPED, check_thinking
 from whole_game import answer_questions, read_defaults, results_file_bytes, shows_results
@@ -36,6 +36,10 @@ def save_and_confirm(page, file_name, from_menu=False):
 
 def play_whole_game(page):
     answer_questions(page, ANSWERS, CORRECTED)
+    # The keys are sent faster than a loaded machine's game may take them: the
+    # thinking screen is watched once the game says it has got there.
+    page.wait_for_screen_text("the thinking screen", lambda t: THINKING_MESSAGES[0] in t,
+                              timeout=30)
     results = check_thinking(page)
     check(shows_results(results), "no results screen")
     texts = page.wait_for_screen_text("the results", lambda t: any("Here are your results:" in x

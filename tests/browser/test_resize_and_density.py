@@ -6,7 +6,8 @@ and the layout follows."""
 
 from lorvan_browser import run_test  # first: it finds the end-to-end helpers
 
-from lorvan_e2e import check, describe_mismatches, safe_background_samples, shows_background
+from lorvan_e2e import (check, describe_mismatches, safe_background_samples, shows_background,
+                        wait_until)
 from question_walk import (ENOUGH_PIXELS, PROMPT_TEXT, TEXT_SHADOW, Layout, bevel_faults,
                            count_colour)
 
@@ -61,7 +62,9 @@ def check_resizing(page):
 
     page.driver.find_element("id", "fill-button").click()
     inner = page.js("return [innerWidth, innerHeight]")
-    filled = canvas_sizes(page)
+    # The backing store takes its new size with the next frame presented.
+    filled = wait_until("a frame of the new size",
+                        lambda: canvas_sizes(page)[2:] != [1600, 1000] and canvas_sizes(page))
     check(filled[0] == inner[0] - 2 and filled[1] < inner[1],
           "filling the window made the canvas %sx%s in a %sx%s page" % tuple(filled[:2] + inner))
     page.wait_for_frame("filling the window", follows_layout(tuple(filled[2:])),
