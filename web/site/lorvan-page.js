@@ -415,6 +415,17 @@
     // No frame is drawn while a message box is open, as on Windows, where the
     // loop stands still inside the call that opened it.
     preMainLoop: () => !dialogOpen,
+    // A browser without WebAssembly, or a module that could not be fetched.
+    onAbort: () => {
+      ended = true;
+      canvas.hidden = true;
+      const notice = document.getElementById("ended");
+      notice.replaceChildren(Object.assign(document.createElement("p"), {
+        textContent: "Lorvan could not start in this browser. Reload the page, or open it " +
+          "in a current browser.",
+      }));
+      notice.hidden = false;
+    },
     onRuntimeInitialized: () => {
       moduleReady = true;
       fitCanvas();
