@@ -7,10 +7,11 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-xkb-utils imagemagick fonts-liberation2
+    libstb-dev fonttools
     python3 zip unzip procps
-    # The browser build and its tests: Emscripten, the text renderer's rasteriser
-    # and font subsetter, and headless Chromium driven by Debian's Selenium.
-    emscripten libstb-dev fonttools chromium chromium-driver python3-selenium
+    # The browser build and its tests: Emscripten, and headless Chromium driven
+    # by Debian's Selenium.
+    emscripten chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -19,13 +19,15 @@ FontHandle PlatformSelectFont(DrawContext dc, FontHandle font) {
     if (font == nullptr) {
         return nullptr; // as SelectObject fails on a null object, changing nothing
     }
-    FontHandle previous = dc->selectedFont != nullptr ? dc->selectedFont : &dc->ownFont;
-    dc->selectedFont = font == &dc->ownFont ? nullptr : font;
+    FontHandle previous = dc->selectedFont != nullptr ? dc->selectedFont : StockFont();
+    dc->selectedFont = font == StockFont() ? nullptr : font;
     return previous;
 }
 
 void PlatformDeleteFont(FontHandle font) {
-    delete font;
+    if (font != StockFont()) {
+        delete font; // DeleteObject ignores stock objects; so does this
+    }
 }
 
 void PlatformSetBackgroundColor(DrawContext dc, std::uint32_t colorRef) {

@@ -1,5 +1,8 @@
 #include "text_renderer/text_layout.h"
 
+#include <algorithm>
+#include <climits>
+
 LineBreaker::LineBreaker(const SizedFont& sizedFont, const char* characters, int count,
                          const TextRect& area, unsigned flags)
     : font(sizedFont), text(characters), length(count), rect(area), format(flags), y(area.top),
@@ -19,10 +22,7 @@ int LineBreaker::LineFeedAt(int index) const {
 // index after it. A "&" mark itself has no width.
 int LineBreaker::Advance(int index, int& next) const {
     next = index + 1;
-    if ((format & TEXT_NOPREFIX) == 0 && text[index] == '&') {
-        if (index + 1 >= length || LineFeedAt(index + 1) > 0) {
-            return 0;
-        }
+    if (IsMnemonicMark(text, length, index, format)) {
         next = index + 2;
         return font.advances[static_cast<unsigned char>(text[index + 1])];
     }
@@ -36,7 +36,7 @@ bool LineBreaker::Next(TextLine& line) {
     const int start = position;
     int paragraphEnd = start;
     while (paragraphEnd < length && LineFeedAt(paragraphEnd) == 0) {
-        ++paragraphEnd;
+        paragraphEnd += IsMnemonicMark(text, length, paragraphEnd, format) ? 2 : 1;
     }
 
     const long long available = static_cast<long long>(rect.right) - rect.left;
@@ -99,15 +99,16 @@ bool LineBreaker::Next(TextLine& line) {
     for (int i = start; i < end;) {
         int next = i;
         width += Advance(i, next);
-        if (next == i + 2 && text[i] == '&' && text[i + 1] != '&') {
+        if (next == i + 2 && text[i + 1] != '&') {
             line.underline = i + 1; // the last mnemonic of a line is the one underlined
         }
         i = next;
     }
-    line.width = static_cast<int>(width);
+    line.width = static_cast<int>(std::min<long long>(width, INT_MAX));
     line.x = rect.left;
     if (format & TEXT_CENTER) {
-        line.x = static_cast<int>((static_cast<long long>(rect.left) + rect.right - width) / 2);
+        const long long centred = (static_cast<long long>(rect.left) + rect.right - width) / 2;
+        line.x = static_cast<int>(std::max<long long>(centred, INT_MIN));
     }
 
     // A wrapped line that ends just before a line feed uses it up.
@@ -115,6 +116,8 @@ bool LineBreaker::Next(TextLine& line) {
     // The line that reaches past the bottom is the last drawn, as in DrawTextA.
     const int lineHeight = font.LineHeight();
     finished = position >= length || static_cast<long long>(y) + lineHeight > rect.bottom;
-    y += lineHeight;
+    if (!finished) {
+        y += lineHeight; // at most rect.bottom: no overflow
+    }
     return true;
 }

@@ -43,16 +43,24 @@ class LineBreaker {
     bool finished;
 };
 
-// Calls visit(index, drawnCharacter, underlined) for each character a line draws,
-// in order, and returns nothing; "&" marks are resolved as LineBreaker resolved them.
+// Whether the "&" at index marks the character after it rather than being drawn:
+// whenever prefixes are processed and any character follows, even a line feed,
+// which is then drawn as a character and breaks no line, as in DrawTextA. A final
+// "&" is drawn as it is.
+inline bool IsMnemonicMark(const char* text, int length, int index, unsigned format) {
+    return (format & TEXT_NOPREFIX) == 0 && text[index] == '&' && index + 1 < length;
+}
+
+// Calls visit(index, drawnCharacter, underlined) for each character a line of a
+// text of the given length draws, in order, with the "&" marks resolved.
 template <typename Visit>
-void ForEachDrawnCharacter(const char* text, const TextLine& line, unsigned format, Visit visit) {
-    const bool prefixes = (format & TEXT_NOPREFIX) == 0;
+void ForEachDrawnCharacter(const char* text, int length, const TextLine& line, unsigned format,
+                           Visit visit) {
     for (int i = line.start; i < line.end; ++i) {
-        if (prefixes && text[i] == '&') {
-            ++i; // "&x" draws x; "&&" draws "&"; a final lone "&" draws nothing
+        if (IsMnemonicMark(text, length, i, format)) {
+            ++i; // "&x" draws x, "&&" draws "&"
             if (i >= line.end) {
-                break;
+                break; // it marked a space the break took away
             }
         }
         visit(i, static_cast<unsigned char>(text[i]), i == line.underline);

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the opaque fill reads pixels as little-endian words"
+#endif
+
 namespace {
 
 // The part of the buffer a call may write: the rectangle cut to the buffer.
@@ -51,12 +55,22 @@ void FillBlock(const PlatformDrawContext& context, const Clip& clip, long long l
     const int x1 = static_cast<int>(std::min<long long>(right, clip.right));
     const int y0 = static_cast<int>(std::max<long long>(top, clip.top));
     const int y1 = static_cast<int>(std::min<long long>(bottom, clip.bottom));
+    if (x0 >= x1) {
+        return;
+    }
+    // Whole pixels at a time, each keeping its fourth byte: the line cells of the
+    // results cover much of the window in every frame. (Little-endian: blue is the
+    // low byte, as on every target the game builds for.)
+    const std::uint32_t colorBytes = static_cast<std::uint32_t>(color.blue) |
+                                     static_cast<std::uint32_t>(color.green) << 8 |
+                                     static_cast<std::uint32_t>(color.red) << 16;
     for (int y = y0; y < y1; ++y) {
-        unsigned char* pixel = x0 < x1 ? PixelAt(context, x0, y) : nullptr;
+        unsigned char* pixel = PixelAt(context, x0, y);
         for (int x = x0; x < x1; ++x, pixel += 4) {
-            pixel[0] = static_cast<unsigned char>(color.blue);
-            pixel[1] = static_cast<unsigned char>(color.green);
-            pixel[2] = static_cast<unsigned char>(color.red);
+            std::uint32_t value;
+            std::memcpy(&value, pixel, 4);
+            value = (value & 0xFF000000u) | colorBytes;
+            std::memcpy(pixel, &value, 4);
         }
     }
 }
@@ -100,7 +114,7 @@ void BlendGlyph(const PlatformDrawContext& context, const Clip& clip, const Glyp
 }
 
 void DrawLine(const PlatformDrawContext& context, const Clip& clip, SizedFont& font,
-              const char* text, const TextLine& line, unsigned format) {
+              const char* text, int length, const TextLine& line, unsigned format) {
     const Color color = FromColorRef(context.textColor);
     const long long baseline = static_cast<long long>(line.y) + font.ascent;
     if (context.backgroundMode == BACKGROUND_OPAQUE) {
@@ -109,19 +123,21 @@ void DrawLine(const PlatformDrawContext& context, const Clip& clip, SizedFont& f
                   FromColorRef(context.backgroundColor));
     }
     long long pen = line.x;
-    ForEachDrawnCharacter(text, line, format, [&](int, unsigned char character, bool underlined) {
-        const int advance = font.advances[character];
-        // Only glyphs that can reach the clip are rasterised and blended.
-        if (pen + advance + font.LineHeight() > clip.left && pen - font.LineHeight() < clip.right) {
-            BlendGlyph(context, clip, GlyphOf(font, character), pen, baseline, color);
-        }
-        if (underlined) {
-            // One pixel below the baseline, as wide as the character's cell but its
-            // last column, as DrawTextA underlines a mnemonic.
-            FillBlock(context, clip, pen, baseline + 1, pen + advance - 1, baseline + 2, color);
-        }
-        pen += advance;
-    });
+    ForEachDrawnCharacter(
+        text, length, line, format, [&](int, unsigned char character, bool underlined) {
+            const int advance = font.advances[character];
+            // Only glyphs that can reach the clip are rasterised and blended.
+            if (pen + advance + font.LineHeight() > clip.left &&
+                pen - font.LineHeight() < clip.right) {
+                BlendGlyph(context, clip, GlyphOf(font, character), pen, baseline, color);
+            }
+            if (underlined) {
+                // One pixel below the baseline, as wide as the character's cell but its
+                // last column, as DrawTextA underlines a mnemonic.
+                FillBlock(context, clip, pen, baseline + 1, pen + advance - 1, baseline + 2, color);
+            }
+            pen += advance;
+        });
 }
 
 } // namespace
@@ -133,15 +149,19 @@ void BindDrawContext(PlatformDrawContext& context, unsigned char* pixels, int wi
     context.width = usable ? width : 0;
     context.height = usable ? height : 0;
     context.pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : 96;
-    context.ownFont = PlatformFont{0, 0};
     context.selectedFont = nullptr;
     context.textColor = 0;
     context.backgroundColor = 0xFFFFFF;
     context.backgroundMode = BACKGROUND_OPAQUE;
 }
 
+PlatformFont* StockFont() {
+    static PlatformFont stock = {0, 0};
+    return &stock;
+}
+
 const PlatformFont& SelectedFont(const PlatformDrawContext& context) {
-    return context.selectedFont != nullptr ? *context.selectedFont : context.ownFont;
+    return context.selectedFont != nullptr ? *context.selectedFont : *StockFont();
 }
 
 void RenderText(PlatformDrawContext& context, const char* text, int length, const TextRect& rect,
@@ -167,7 +187,7 @@ void RenderText(PlatformDrawContext& context, const char* text, int length, cons
             break;
         }
         if (static_cast<long long>(line.y) + font.LineHeight() > clip.top) {
-            DrawLine(context, clip, font, text, line, format);
+            DrawLine(context, clip, font, text, length, line, format);
         }
     }
 }

@@ -28,8 +28,7 @@ struct PlatformDrawContext {
     int height = 0;
     int pixelsPerInch = 96; // 96 unless the frontend says otherwise
 
-    PlatformFont ownFont = {0, 0};        // the font a fresh context holds
-    PlatformFont* selectedFont = nullptr; // null means ownFont
+    PlatformFont* selectedFont = nullptr; // null: the stock font a fresh context holds
     std::uint32_t textColor = 0;          // COLORREF, 0x00BBGGRR
     std::uint32_t backgroundColor = 0xFFFFFF;
     int backgroundMode = BACKGROUND_OPAQUE;
@@ -57,6 +56,10 @@ void RenderText(PlatformDrawContext& context, const char* text, int length, cons
 // characters' advances, each rounded to whole pixels, exactly the width RenderText
 // gives the same characters. "&" counts as a character here, as in GDI.
 int MeasureRenderedText(const PlatformDrawContext& context, const char* text, int length);
+
+// The font a fresh context holds (height 0, regular), shared by all contexts like
+// a GDI stock object: selecting it back is fine, deleting it does nothing.
+PlatformFont* StockFont();
 
 // The selected font of a context.
 const PlatformFont& SelectedFont(const PlatformDrawContext& context);

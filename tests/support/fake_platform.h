@@ -30,10 +30,10 @@ enum class FakeCallKind {
 
 struct FakeCall {
     FakeCallKind kind;
-    std::string text;    // drawn or measured text, box text, file path, font face
-    std::string caption; // message box caption
-    TextRect rect;       // where a text was drawn
-    unsigned flags;      // text format or message box style
+    std::string text;              // drawn or measured text, box text, file path, font face
+    std::string caption;           // message box caption
+    TextRect rect;                 // where a text was drawn
+    unsigned flags;                // text format or message box style
     std::uint32_t textColor;       // in force at a DrawText; the value set by SetTextColor
     std::uint32_t backgroundColor; // in force at a DrawText; the value set
     int backgroundMode;            // in force at a DrawText; the value set
@@ -82,6 +82,9 @@ DrawContext FakeDrawContext();
 
 // Fonts made and not yet deleted.
 int LiveFontCount();
+
+// A call of the given kind with the colours, mode and font in force.
+FakeCall RecordedCall(FakeCallKind kind);
 
 // The recorded calls of one kind, in order.
 std::vector<FakeCall> CallsOf(FakeCallKind kind);

@@ -1,0 +1,159 @@
+// A whole game, name to results, drawn with real glyphs: the game core on the
+// portable renderer's text operations, under the sanitizers, at several window
+// sizes. Set LORVAN_RENDERED_SCREENS to a folder to keep a picture of each screen.
+#include "app/game_state.h"
+#include "render/background.h"
+#include "render/frame_composer.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fresh_game.h"
+#include "text_renderer/glyph_cache.h"
+#include "text_renderer/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const unsigned char FOURTH_BYTE = 0x5A; // the game never writes it
+
+struct Size {
+    int width;
+    int height;
+};
+
+class RenderedGame {
+  public:
+    void Frame(Size frameSize) {
+        size = frameSize;
+        const std::size_t pixelCount =
+            static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
+        pixels.assign(pixelCount * 4, FOURTH_BYTE);
+        BindDrawContext(context, pixels.data(), size.width, size.height, 96);
+        ComposeFrame(&context, size.width, size.height, pixels.data());
+        Fake.tick += 40;
+        for (std::size_t i = 3; i < pixels.size(); i += 4) {
+            ASSERT_EQ(pixels[i], FOURTH_BYTE) << "pixel " << i / 4;
+        }
+    }
+
+    // Pixels the screen drew over the background: text, box and overlay.
+    int DrawnPixels() const {
+        std::vector<unsigned char> background(pixels.size(), FOURTH_BYTE);
+        FillBackground(background.data(), size.width, size.height, FrameComposer.backgroundPhase);
+        int drawn = 0;
+        for (std::size_t i = 0; i < pixels.size(); i += 4) {
+            drawn += std::memcmp(&pixels[i], &background[i], 3) != 0 ? 1 : 0;
+        }
+        return drawn;
+    }
+
+    int Area() const { return size.width * size.height; }
+
+    void Keep(const std::string& name) const {
+        const char* folder = std::getenv("LORVAN_RENDERED_SCREENS");
+        if (folder == nullptr) {
+            return;
+        }
+        const std::string path = std::string(folder) + "/" + name + ".ppm";
+        FILE* file = std::fopen(path.c_str(), "wb");
+        if (file == nullptr) {
+            return;
+        }
+        std::fprintf(file, "P6 %d %d 255\n", size.width, size.height);
+        for (std::size_t i = 0; i < pixels.size(); i += 4) {
+            const unsigned char rgb[3] = {pixels[i + 2], pixels[i + 1], pixels[i]};
+            std::fwrite(rgb, 1, 3, file);
+        }
+        std::fclose(file);
+    }
+
+  private:
+    PlatformDrawContext context;
+    std::vector<unsigned char> pixels;
+    Size size = {0, 0};
+};
+
+void Type(const char* characters) {
+    std::strncat(KeyBuffer, characters, sizeof KeyBuffer - std::strlen(KeyBuffer) - 1);
+}
+
+TEST(RenderedGame, PlaysAWholeGameWithRealGlyphsAtEverySize) {
+    StartFreshGame();
+    ResetFake();
+    RenderedGame game;
+    game.Frame({624, 421}); // the base layout size
+
+    const Size sizes[] = {{624, 421}, {1000, 700}, {1920, 1080}, {312, 210}};
+    const char* const answers[] = {"Maximiliana Theodora Worthing!",
+                                   "",
+                                   "20",
+                                   "19",
+                                   "Wilhelmina & Co",
+                                   "Bartholomew",
+                                   "Anna",
+                                   "Ben",
+                                   "Carla",
+                                   "The Good, the Bad & the 100% Unbeatables",
+                                   "Heat",
+                                   "Once Upon a Time in the West, Part Three",
+                                   "Up",
+                                   "A castle, a pony & 100% sunshine!!"};
+    for (int screen = AskName; screen <= AskWish; ++screen) {
+        SCOPED_TRACE(screen);
+        const Size size = sizes[screen % 4];
+        game.Frame(size); // the screen's first frame
+        Type(answers[screen]);
+        for (std::size_t i = 0; i < std::strlen(answers[screen]) + 1; ++i) {
+            game.Frame(size);
+        }
+        // At least one pixel in 500 is text (or the box), at every size.
+        EXPECT_GT(game.DrawnPixels(), game.Area() / 500);
+        game.Keep("screen" + std::to_string(screen));
+        Type("\r");
+        game.Frame(size);
+        ASSERT_EQ(ScreenIndex, screen + 1);
+    }
+
+    for (int frame = 0; frame < 200 && ScreenIndex == Thinking; ++frame) {
+        Fake.tick += 100;
+        game.Frame({1000, 700});
+    }
+    ASSERT_EQ(ScreenIndex, ShowResults);
+    ShowFpsOverlay = true;
+    for (const Size& size : sizes) {
+        game.Frame(size);
+        // The results fill much of the window with their lines.
+        EXPECT_GT(game.DrawnPixels(), game.Area() / 10);
+        game.Keep("results" + std::to_string(size.width));
+    }
+
+    const GlyphCacheUsage usage = CurrentGlyphCacheUsage();
+    std::printf("glyph cache after a whole game: %d sizes, %d glyphs, %zu bytes\n", usage.sizes,
+                usage.glyphs, usage.bytes);
+    EXPECT_LE(usage.sizes, GLYPH_CACHE_MAX_SIZES);
+    EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
+    StartFreshGame();
+}
+
+TEST(RenderedGame, FontsAndContextBehaveAsGdisDo) {
+    std::vector<unsigned char> pixels(16 * 16 * 4, 0);
+    PlatformDrawContext context;
+    BindDrawContext(context, pixels.data(), 16, 16, 120);
+    EXPECT_EQ(PlatformPixelsPerInchY(&context), 120);
+    FontHandle font = PlatformCreateFont(-20, FONT_WEIGHT_BOLD, "Times New Roman");
+    FontHandle stock = PlatformSelectFont(&context, font);
+    EXPECT_EQ(PlatformSelectFont(&context, nullptr), nullptr); // refused, nothing changes
+    EXPECT_EQ(PlatformSelectFont(&context, stock), font);
+    PlatformDeleteFont(font);
+    PlatformDeleteFont(stock); // a stock font outlives a delete
+    EXPECT_EQ(PlatformMeasureTextWidth(&context, "ab", 2),
+              PlatformMeasureTextWidth(&context, "a", 1) +
+                  PlatformMeasureTextWidth(&context, "b", 1));
+}
+
+} // namespace

@@ -1,0 +1,310 @@
+#include "text_renderer/glyph_cache.h"
+#include "text_renderer/text_layout.h"
+#include "text_renderer/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const PlatformFont BOLD_31 = {-31, 700};
+enum { LEFT = 20, TOP = 10 };
+
+int Width(const char* text) {
+    PlatformDrawContext context;
+    context.selectedFont = const_cast<PlatformFont*>(&BOLD_31);
+    return MeasureRenderedText(context, text, static_cast<int>(std::strlen(text)));
+}
+
+struct Laid {
+    std::vector<std::string> lines; // the characters each line draws
+    std::vector<TextLine> boxes;
+};
+
+Laid Lay(const char* text, const TextRect& rect, unsigned format) {
+    Laid laid;
+    LineBreaker breaker(RealiseFont(BOLD_31), text, static_cast<int>(std::strlen(text)), rect,
+                        format);
+    TextLine line;
+    while (breaker.Next(line)) {
+        std::string drawn;
+        ForEachDrawnCharacter(text, static_cast<int>(std::strlen(text)), line, format,
+                              [&](int, unsigned char c, bool) { drawn += static_cast<char>(c); });
+        laid.lines.push_back(drawn);
+        laid.boxes.push_back(line);
+    }
+    return laid;
+}
+
+struct LayoutCase {
+    const char* name;
+    const char* text;
+    const char* widthOf; // the rectangle is as wide as this text, plus extra
+    int extra;
+    unsigned format;
+    std::vector<std::string> lines;
+};
+
+const unsigned WRAP = TEXT_WORDBREAK;
+
+TEST(TextLayout, BreaksAsDrawTextDoes) {
+    const LayoutCase cases[] = {
+        {"fits whole", "one two three", "one two three", 0, WRAP, {"one two three"}},
+        {"word passing the edge by a pixel moves down",
+         "one two three",
+         "one two three",
+         -1,
+         WRAP,
+         {"one two", "three"}},
+        {"word ending right at the edge stays",
+         "one two three",
+         "one two",
+         0,
+         WRAP,
+         {"one two", "three"}},
+        {"spaces at a break are drawn on neither line",
+         "one    two",
+         "one",
+         1,
+         WRAP,
+         {"one", "two"}},
+        {"long word stands alone",
+         "a Supercalifragilistic b",
+         "a Super",
+         0,
+         WRAP,
+         {"a", "Supercalifragilistic", "b"}},
+        {"long first word",
+         "Supercalifragilistic end",
+         "Super",
+         0,
+         WRAP,
+         {"Supercalifragilistic", "end"}},
+        {"line feeds in every form",
+         "one\ntwo\r\nthree\rfour",
+         "one two three four",
+         0,
+         WRAP,
+         {"one", "two", "three", "four"}},
+        {"empty line between line feeds", "one\n\ntwo", "one two", 0, WRAP, {"one", "", "two"}},
+        {"line feed in a wrapped text",
+         "one two\nthree",
+         "one two three",
+         0,
+         WRAP,
+         {"one two", "three"}},
+        {"leading spaces of a paragraph are kept", "  one", "  one", 0, WRAP, {"  one"}},
+        {"format 0 never wraps", "one two three", "one", 0, 0, {"one two three"}},
+        {"format 0 honours line feeds", "one two\nthree", "o", 0, 0, {"one two", "three"}},
+        {"zero width rectangle: a word a line", "one two", "", 0, WRAP, {"one", "two"}},
+        {"negative width rectangle: a word a line", "one two", "", -50, WRAP, {"one", "two"}},
+        {"mnemonic, double and final ampersand",
+         "&File &&Save&",
+         "File &Save&",
+         0,
+         WRAP,
+         {"File &Save&"}},
+        {"mnemonic has no width when fitting", "&a &b &c", "a b", 0, WRAP, {"a b", "c"}},
+        {"no prefix draws every ampersand",
+         "&File &&Save",
+         "&File &&Save",
+         0,
+         WRAP | TEXT_NOPREFIX,
+         {"&File &&Save"}},
+        {"empty text", "", "", 0, WRAP, {}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TextRect rect = {LEFT, TOP, LEFT + Width(c.widthOf) + c.extra, TOP + 1000};
+        const Laid laid = Lay(c.text, rect, c.format);
+        EXPECT_EQ(laid.lines, c.lines);
+        const int lineHeight = RealiseFont(BOLD_31).LineHeight();
+        for (std::size_t i = 0; i < laid.boxes.size(); ++i) {
+            EXPECT_EQ(laid.boxes[i].y, TOP + static_cast<int>(i) * lineHeight);
+            EXPECT_EQ(laid.boxes[i].x, LEFT);
+            EXPECT_EQ(laid.boxes[i].width, Width(laid.lines[i].c_str()));
+        }
+    }
+}
+
+TEST(TextLayout, CentresEachLineAndStopsAfterTheLinePastTheBottom) {
+    const int lineHeight = RealiseFont(BOLD_31).LineHeight();
+    // Room for one and a half lines: the second is drawn cut, the third not at all.
+    const TextRect rect = {LEFT, TOP, LEFT + 301, TOP + lineHeight + lineHeight / 2};
+    const Laid laid = Lay("Hi\nwide line\nthird", rect, TEXT_WORDBREAK | TEXT_CENTER);
+    ASSERT_EQ(laid.lines, (std::vector<std::string>{"Hi", "wide line"}));
+    for (const TextLine& line : laid.boxes) {
+        const int leftMargin = line.x - rect.left;
+        const int rightMargin = rect.right - (line.x + line.width);
+        EXPECT_LE(std::abs(leftMargin - rightMargin), 1);
+    }
+}
+
+TEST(TextLayout, FontMetricsAndWidthsAreGdis) {
+    struct MetricsCase {
+        PlatformFont font;
+        int ascent;
+        int descent;
+        int helloWorldWidth;
+    };
+    // What GDI (Wine, Times New Roman mapped to Liberation Serif) reports. A negative
+    // height is the em, a positive one the cell, 0 a cell of 16 rounded as GDI does.
+    // At a 27-pixel em regular, GDI's hinting widens a glyph by a pixel (139): the
+    // renderer keeps the rounded advances and does not hint.
+    const int HINTED = -1;
+    const MetricsCase cases[] = {
+        {{-27, 0}, 24, 6, HINTED}, {{-16, 0}, 14, 3, 79},    {{-31, 700}, 28, 7, 167},
+        {{-24, 700}, 21, 5, 129},  {{30, 0}, 24, 6, HINTED}, {{31, 700}, 25, 6, 149},
+        {{20, 0}, 16, 4, 91},      {{0, 700}, 12, 3, 75},    {{-1, 0}, 1, 0, 5},
+        {{100, 700}, 80, 19, 478},
+    };
+    for (const MetricsCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.font.height) + " " + std::to_string(c.font.weight));
+        const SizedFont& font = RealiseFont(c.font);
+        EXPECT_EQ(font.ascent, c.ascent);
+        EXPECT_EQ(font.descent, c.descent);
+        PlatformDrawContext context;
+        PlatformFont selected = c.font;
+        context.selectedFont = &selected;
+        if (c.helloWorldWidth != HINTED) {
+            EXPECT_EQ(MeasureRenderedText(context, "Hello World", 11), c.helloWorldWidth);
+        }
+    }
+}
+
+// --- Pixels -----------------------------------------------------------------
+
+enum { BUFFER_WIDTH = 120, BUFFER_HEIGHT = 60 };
+const unsigned char SENTINEL[4] = {11, 22, 33, 0xA5};
+
+struct Buffer {
+    std::vector<unsigned char> bytes;
+    Buffer() {
+        for (int i = 0; i < BUFFER_WIDTH * BUFFER_HEIGHT; ++i) {
+            bytes.insert(bytes.end(), SENTINEL, SENTINEL + 4);
+        }
+    }
+    const unsigned char* At(int x, int y) const {
+        return &bytes[static_cast<std::size_t>(y * BUFFER_WIDTH + x) * 4];
+    }
+    bool Changed(int x, int y) const { return std::memcmp(At(x, y), SENTINEL, 4) != 0; }
+};
+
+struct DrawCase {
+    const char* name;
+    TextRect rect;
+    bool inkExpected;
+};
+
+TEST(TextRendering, WritesOnlyInsideTheRectangleAndTheBufferAndNeverTheFourthByte) {
+    const DrawCase cases[] = {
+        {"inside", {5, 5, 100, 50}, true},
+        {"past the left edge", {-15, 5, 100, 50}, true},
+        {"past the top edge", {5, -20, 100, 50}, true},
+        {"past the right edge", {80, 5, 400, 50}, true},
+        {"past the bottom edge", {5, 40, 100, 300}, true},
+        {"clipped by the rectangle", {10, 10, 30, 25}, true},
+        {"whole number range", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, false},
+        {"outside the buffer", {200, 200, 400, 400}, false},
+        {"left of the buffer", {-400, 5, -1, 50}, false},
+        {"empty rectangle", {50, 20, 50, 40}, false},
+        {"upside-down rectangle", {100, 50, 5, 5}, false},
+    };
+    for (const DrawCase& c : cases) {
+        for (int mode : {BACKGROUND_TRANSPARENT, BACKGROUND_OPAQUE}) {
+            SCOPED_TRACE(std::string(c.name) + (mode == BACKGROUND_OPAQUE ? " opaque" : ""));
+            Buffer buffer;
+            PlatformDrawContext context;
+            BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+            PlatformFont font = {-24, 700};
+            context.selectedFont = &font;
+            context.backgroundMode = mode;
+            context.textColor = 0xFFFF00;
+            context.backgroundColor = 0x000000;
+            RenderText(context, "Wag &jolly\nMW qy", -1, c.rect, TEXT_WORDBREAK);
+            bool inked = false;
+            for (int y = 0; y < BUFFER_HEIGHT; ++y) {
+                for (int x = 0; x < BUFFER_WIDTH; ++x) {
+                    EXPECT_EQ(buffer.At(x, y)[3], SENTINEL[3]);
+                    const bool inside = x >= c.rect.left && x < c.rect.right && y >= c.rect.top &&
+                                        y < c.rect.bottom;
+                    if (buffer.Changed(x, y)) {
+                        inked = true;
+                        ASSERT_TRUE(inside) << x << "," << y;
+                    }
+                }
+            }
+            EXPECT_EQ(inked, c.inkExpected);
+        }
+    }
+}
+
+TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
+    Buffer buffer;
+    PlatformDrawContext context;
+    BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+    PlatformFont font = {-24, 0};
+    context.selectedFont = &font;
+    context.textColor = 0x0000FF;       // red
+    context.backgroundColor = 0x00FF00; // green, opaque by default
+    RenderText(context, "&xo", -1, TextRect{4, 4, 110, 56}, 0);
+    const SizedFont& sized = RealiseFont(font);
+    const int width = sized.advances['x'] + sized.advances['o'];
+    const int cellBottom = 4 + sized.LineHeight();
+    // The cell's corners are the background; just past it nothing changed.
+    EXPECT_EQ(buffer.At(4, 4)[1], 0xFF);
+    EXPECT_EQ(buffer.At(4, 4)[2], 0x00);
+    EXPECT_EQ(buffer.At(4 + width - 1, 4)[1], 0xFF);
+    EXPECT_FALSE(buffer.Changed(4 + width, 4));
+    EXPECT_FALSE(buffer.Changed(4, cellBottom));
+    // Glyph pixels: some in the full text colour, some blended between the two.
+    int full = 0;
+    int blended = 0;
+    for (int y = 4; y < cellBottom; ++y) {
+        for (int x = 4; x < 4 + width; ++x) {
+            const unsigned char* p = buffer.At(x, y);
+            full += (p[2] == 0xFF && p[1] == 0x00) ? 1 : 0;
+            blended += (p[2] > 0 && p[2] < 0xFF && p[1] > 0 && p[1] < 0xFF) ? 1 : 0;
+            EXPECT_EQ(p[0], 0); // blue is in neither colour
+        }
+    }
+    EXPECT_GT(full, 10);
+    EXPECT_GT(blended, 10);
+    // The mnemonic "x" is underlined one pixel below the baseline.
+    const int underline = 4 + sized.ascent + 1;
+    EXPECT_EQ(buffer.At(4 + 1, underline)[2], 0xFF);
+    EXPECT_EQ(buffer.At(4 + 1, underline)[1], 0x00);
+    EXPECT_EQ(buffer.At(4 + sized.advances['x'] + 2, underline)[1], 0xFF); // "o" is not
+}
+
+TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
+    const char* text = "The person that knows you best is: AAAA";
+    const TextRect rect = {0, 0, 4000, 100};
+    const Laid laid = Lay(text, rect, TEXT_NOPREFIX);
+    ASSERT_EQ(laid.boxes.size(), 1u);
+    EXPECT_EQ(Width(text), laid.boxes[0].width);
+    PlatformDrawContext context;
+    EXPECT_EQ(MeasureRenderedText(context, text, 0), 0);
+}
+
+TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
+    std::vector<unsigned char> pixels(400 * 300 * 4, 0);
+    PlatformDrawContext context;
+    BindDrawContext(context, pixels.data(), 400, 300, 96);
+    for (int height = 8; height < 8 + 3 * GLYPH_CACHE_MAX_SIZES; height += 3) {
+        PlatformFont font = {-height * 4, 700};
+        context.selectedFont = &font;
+        RenderText(context, "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz", -1,
+                   TextRect{0, 0, 400, 300}, TEXT_WORDBREAK);
+        const GlyphCacheUsage usage = CurrentGlyphCacheUsage();
+        EXPECT_LE(usage.sizes, GLYPH_CACHE_MAX_SIZES);
+        EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
+    }
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizes, GLYPH_CACHE_MAX_SIZES);
+}
+
+} // namespace

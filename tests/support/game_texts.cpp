@@ -1,0 +1,92 @@
+#include "tests/support/game_texts.h"
+
+#include "render/draw_conventions.h"
+#include "render/frame_composer.h"
+#include "render/text_box.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fresh_game.h"
+
+#include <cstring>
+
+namespace {
+
+enum { BASE_WIDTH = 624, BASE_HEIGHT = 421 };
+
+void Copy(char* to, std::size_t size, const char* from) {
+    std::strncpy(to, from, size - 1);
+    to[size - 1] = '\0';
+}
+
+// The answer a screen's box holds while the player types the longest one.
+const char* BoxAnswer(const AnswerSet& answers, int screen) {
+    const char* const perScreen[] = {
+        answers.userName,       answers.userName,     answers.dayCount,  answers.peopleCount,
+        answers.loveName,       answers.noChanceName, answers.caresName, answers.knowsYouName,
+        answers.bestFriendName, answers.loveTitle,    answers.lifeTitle, answers.noChanceTitle,
+        answers.mindTitle,      answers.wish,
+    };
+    return screen >= 0 && screen < 14 ? perScreen[screen] : "";
+}
+
+std::vector<unsigned char> pixels;
+
+void Frame(int width, int height) {
+    pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    Fake.calls.clear();
+    ComposeFrame(FakeDrawContext(), width, height, pixels.data());
+}
+
+} // namespace
+
+AnswerSet LongestAnswers() {
+    AnswerSet a;
+    Copy(a.userName, sizeof a.userName, "Maximiliana Theodora Worthing!");
+    Copy(a.dayCount, sizeof a.dayCount, "20");
+    Copy(a.peopleCount, sizeof a.peopleCount, "19");
+    Copy(a.loveName, sizeof a.loveName, "Wilhelmina Montgomery-Whitmore");
+    Copy(a.noChanceName, sizeof a.noChanceName, "Bartholomew Fitzwilliam Mowbra");
+    Copy(a.caresName, sizeof a.caresName, "Maximiliana Theodora Worthing!");
+    Copy(a.knowsYouName, sizeof a.knowsYouName, "Wilhelmina Montgomery-Whitmore");
+    Copy(a.bestFriendName, sizeof a.bestFriendName, "Bartholomew Fitzwilliam Mowbra");
+    Copy(a.loveTitle, sizeof a.loveTitle, "The Good, the Bad & the 100% Unbeatables");
+    Copy(a.lifeTitle, sizeof a.lifeTitle, "Once Upon a Time in the West, Part Three");
+    Copy(a.noChanceTitle, sizeof a.noChanceTitle, "Mammoth Warriors of the Midwinter Wastes");
+    Copy(a.mindTitle, sizeof a.mindTitle, "Wuthering Heights: Whispers & Wildmoors!");
+    Copy(a.wish, sizeof a.wish, "I wish for a castle, a pony & 100% sunshine every day!!");
+    return a;
+}
+
+std::vector<GameText> CollectGameTexts(int width, int height) {
+    StartFreshGame();
+    ResetFake();
+    Frame(BASE_WIDTH, BASE_HEIGHT); // records the base layout size
+    ShowFpsOverlay = true;
+
+    std::vector<GameText> texts;
+    for (int screen = AskName; screen <= ShowResults; ++screen) {
+        Answers = LongestAnswers();
+        ScreenIndex = screen;
+        Frame(width, height); // the screen's own first frame prepares its box
+        Copy(TextBoxA.text, sizeof TextBoxA.text, BoxAnswer(Answers, screen));
+        Copy(TextBoxB.text, sizeof TextBoxB.text, BoxAnswer(Answers, screen));
+        ScreenIndex = screen; // a first frame never moves on, but be sure
+        Frame(width, height);
+        for (const FakeCall& call : Fake.calls) {
+            if (call.kind != FakeCallKind::DrawText || call.textColor == SHADOW_COLOR ||
+                call.text.empty()) {
+                continue;
+            }
+            const bool overlay =
+                call.text.compare(0, 7, "Frames ") == 0 || call.text.compare(0, 8, "Current ") == 0;
+            if (overlay && screen != AskName) {
+                continue; // the overlay is the same on every screen
+            }
+            texts.push_back(GameText{overlay ? -1 : screen, call.text, call.rect, call.flags,
+                                     call.fontHeight, call.fontWeight, call.textColor,
+                                     call.backgroundColor, call.backgroundMode});
+        }
+    }
+    StartFreshGame();
+    ResetFake();
+    return texts;
+}
