@@ -26,7 +26,7 @@ import traceback
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "e2e"))
 
-from lorvan_e2e import E2EFailure, Frame, check, wait_until, write_png  # noqa: E402
+from lorvan_e2e import E2EFailure, Frame, Game, wait_until, write_png  # noqa: E402
 
 from selenium import webdriver  # noqa: E402
 from selenium.webdriver.chrome.service import Service  # noqa: E402
@@ -208,21 +208,13 @@ class Page:
         os.makedirs(folder, exist_ok=True)
         self.driver.save_screenshot(os.path.join(folder, name + ".png"))
 
-    def wait_for_frame(self, step, condition, timeout=EVENT_TIMEOUT, explain=None):
-        """Captures the canvas until condition(frame) holds and returns that frame."""
-        path = self._next_path(step)
-        last = []
+    def _fail_if_ended(self, what):
+        if not self.running():
+            raise E2EFailure("the game ended while waiting for %s" % what)
 
-        def seen():
-            frame = self.capture(step, path)
-            last[:] = [frame]
-            return frame if condition(frame) else None
-        try:
-            return wait_until("a frame showing %s" % step, seen, timeout, interval=0.1)
-        except E2EFailure as failure:
-            if explain and last:
-                raise E2EFailure("%s: %s" % (failure, explain(last[0]))) from None
-            raise
+    # Captures the canvas until condition(frame) holds, exactly as the exe's tests
+    # capture the window.
+    wait_for_frame = Game.wait_for_frame
 
     # -- the page around the canvas -------------------------------------------
 
