@@ -26,7 +26,7 @@
   const IDNO = 7;
 
   // The characters Windows makes of these keys; the game's screens decide what
-  // to do with them (Escape's and Tab's are dropped there).
+  // to do with them (Escape's is dropped there).
   const CONTROL_CHARACTERS = { Backspace: 8, Enter: 13, Escape: 27 };
   // Keys whose browser meaning must never happen while the game has the keyboard:
   // F5 would reload the page, F1 open the browser's help, Backspace go back.
@@ -34,7 +34,6 @@
   const SCREEN_TEXT_SEPARATOR = "\x1F";
 
   const canvas = document.getElementById("game");
-  const client = document.getElementById("client");
   const gameWindow = document.getElementById("window");
   const touchKeys = document.getElementById("touch-keys");
   const screenText = document.getElementById("screen-text");
