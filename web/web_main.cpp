@@ -6,8 +6,8 @@
 // exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
 // drawn every other refresh of a 60 Hz display; after F6 one at every refresh.
 #include "app/frame_pacing.h"
-#include "app/platform.h"
 #include "app/game_state.h"
+#include "app/platform.h"
 #include "app/window_title.h"
 #include "render/frame_composer.h"
 #include "text_renderer/text_renderer.h"
