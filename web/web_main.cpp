@@ -25,23 +25,22 @@
 
 namespace {
 
-// The canvas in device pixels, which the game draws, and in CSS pixels, in which
-// it lays out its screens.
-//
-// The exe lays out in the client pixels of its first frame at 96 dots per inch.
-// Here the first frame's CSS size is that base, and the frame has a pixel for
-// every device pixel: on a display of two device pixels per CSS pixel the layout
-// scale starts at 2, and every position and every font (whose height follows the
-// layout scale) is twice as large and as sharp, in the proportions of 96 dpi. The
-// renderer is told 96 dpi: telling it 96 times the ratio as well would enlarge
-// every text a second time.
+// The canvas in device pixels, which the game draws into.
 struct CanvasSize {
     int width = 624; // the client area of the exe's 640 by 480 window
     int height = 421;
-    int layoutWidth = 624;
-    int layoutHeight = 421;
 };
-enum { PIXELS_PER_INCH = 96 };
+
+// The layout's base, which the exe takes from the client pixels of its first
+// frame at 96 dots per inch: here the page's window is made with the exe's client
+// area, 624 by 421 CSS pixels, and the frame has a pixel for every device pixel.
+// On a display of two device pixels per CSS pixel the layout scale starts at 2,
+// and every position and every font (whose height follows the layout scale) is
+// twice as large and as sharp, in the proportions of 96 dpi; a browser window too
+// small for 624 by 421 shows the game smaller, as a window resized. The renderer
+// is told 96 dpi: telling it 96 times the ratio as well would enlarge every text
+// a second time.
+enum { BASE_LAYOUT_WIDTH = 624, BASE_LAYOUT_HEIGHT = 421, PIXELS_PER_INCH = 96 };
 
 CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
@@ -68,9 +67,9 @@ void DrawAndPresentFrame() {
     context.onTextDrawn = NoteDrawnText;
     BeginScreenText();
     if (AppSettings.recordBaseSize) {
-        // The composer would record the frame's device pixels; the base is its CSS size.
-        BaseClientWidth = Canvas.layoutWidth;
-        BaseClientHeight = Canvas.layoutHeight;
+        // The composer would record the frame's device pixels.
+        BaseClientWidth = BASE_LAYOUT_WIDTH;
+        BaseClientHeight = BASE_LAYOUT_HEIGHT;
         AppSettings.recordBaseSize = false;
     }
     ComposeFrame(&context, width, height, BackBuffer.data());
@@ -126,14 +125,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanPost(unsigned message, unsigned wPara
     PostPageMessage(message, wParam);
 }
 
-// The canvas's backing store in device pixels and its size in CSS pixels.
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height, int layoutWidth,
-                                                  int layoutHeight) {
+// The canvas's backing store in device pixels.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height) {
     Canvas.width = width > 0 ? width : 0;
     Canvas.height = height > 0 ? height : 0;
-    // A layout size of 0 would leave every later scale undefined.
-    Canvas.layoutWidth = layoutWidth > 0 ? layoutWidth : 1;
-    Canvas.layoutHeight = layoutHeight > 0 ? layoutHeight : 1;
 }
 
 // Draws and presents count frames at once, without messages or pacing, for the

@@ -30,7 +30,7 @@ TIMINGS = 7       # timings per size; the median is reported
 # the page's script runs to the end before the next display refresh.
 TIME_FRAMES = """
 const [width, height, frames] = arguments;
-Module._LorvanResize(width, height, width, height);
+Module._LorvanResize(width, height);
 Module._LorvanDrawFrames(3);  // buffers sized, glyphs cached
 const start = performance.now();
 Module._LorvanDrawFrames(frames);
@@ -55,7 +55,7 @@ def frame_times(page, screen):
     for width, height in SIZES:
         times = [page.js(TIME_FRAMES, width, height, FRAMES) for _ in range(TIMINGS)]
         figures.append((screen, width, height, statistics.median(times), min(times), max(times)))
-    page.js("Module._LorvanResize(624, 421, 624, 421)")
+    page.js("Module._LorvanResize(624, 421)")
     return figures
 
 

@@ -248,12 +248,10 @@
   let devicePixels = null;
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
-    const cssWidth = canvas.clientWidth;
-    const cssHeight = canvas.clientHeight;
-    const width = devicePixels ? devicePixels[0] : Math.round(cssWidth * ratio);
-    const height = devicePixels ? devicePixels[1] : Math.round(cssHeight * ratio);
+    const width = devicePixels ? devicePixels[0] : Math.round(canvas.clientWidth * ratio);
+    const height = devicePixels ? devicePixels[1] : Math.round(canvas.clientHeight * ratio);
     if (moduleReady) {
-      Module._LorvanResize(width, height, Math.round(cssWidth), Math.round(cssHeight));
+      Module._LorvanResize(width, height);
     }
   }
 
