@@ -1,10 +1,10 @@
-// The page's events as window messages: the game must see what the exe sees.
+// The page's events as window messages: the game must see what the exe sees;
+// and the screen texts handed to the live region.
 #include "web/page_messages.h"
 
 #include "app/game_state.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
-#include "web/canvas_copy.h"
 #include "web/screen_text.h"
 
 #include <gtest/gtest.h>
@@ -137,18 +137,6 @@ TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
     EXPECT_TRUE(frame({"Prompt", "Prompt", "Anne"}));
     EXPECT_TRUE(frame({}));
     EXPECT_EQ(ScreenTextLength(), 0u);
-}
-
-TEST(CanvasCopy, SwapsBlueAndRedAndMakesOnlyTheCopyOpaque) {
-    const unsigned char bgrx[] = {1, 2, 3, 0, 10, 20, 30, 77, 255, 0, 128, 255};
-    unsigned char rgba[sizeof bgrx + 4];
-    rgba[sizeof bgrx] = 0xAB; // past the last pixel: must stay
-    CopyToCanvasPixels(bgrx, rgba, 3);
-    const unsigned char expected[] = {3, 2, 1, 255, 30, 20, 10, 255, 128, 0, 255, 255, 0xAB};
-    for (std::size_t i = 0; i < sizeof expected; ++i) {
-        EXPECT_EQ(rgba[i], expected[i]) << "byte " << i;
-    }
-    EXPECT_EQ(bgrx[7], 77); // the back buffer's fourth byte is left as it was
 }
 
 } // namespace
