@@ -104,7 +104,9 @@
     const virtualKey = event.keyCode & 0xFF;
     heldKeys.add(virtualKey);
     post(WM_KEYDOWN, virtualKey);
-    const character = typedCharacter(event);
+    // The Windows key types nothing on Windows; its Mac counterpart, Cmd, is the
+    // browser's shortcut key there.
+    const character = event.metaKey ? -1 : typedCharacter(event);
     if (character >= 0) {
       post(WM_CHAR, character);
     }
