@@ -198,6 +198,8 @@ struct Summary {
     int lines = 0;
     int largestOffset = 0;
     std::vector<std::string> differences;
+    // Lines whose ink starts at another column than GDI's, however close.
+    std::vector<std::string> offsetLines;
 };
 
 // Beside the game's own texts, the corners of the layout rules, in a narrow box.
@@ -276,6 +278,11 @@ Summary Compare(int width, int height) {
             }
             const int offset = std::abs(expected.firstInk[l] - actual.firstInk[l]);
             summary.largestOffset = std::max(summary.largestOffset, offset);
+            if (offset > 0) {
+                std::snprintf(note, sizeof note, "line %zu starts at %d, GDI %d", l,
+                              actual.firstInk[l], expected.firstInk[l]);
+                summary.offsetLines.push_back(where + note);
+            }
             if (offset > 2) {
                 std::snprintf(note, sizeof note, "line %zu starts at %d, GDI %d", l,
                               actual.firstInk[l], expected.firstInk[l]);
@@ -283,11 +290,15 @@ Summary Compare(int width, int height) {
             }
         }
     }
-    std::printf("%dx%d: %d texts, %d lines, largest first-ink offset %d px, %zu differences\n",
+    std::printf("%dx%d: %d texts, %d lines, largest first-ink offset %d px, %zu lines offset, "
+                "%zu differences\n",
                 width, height, summary.texts, summary.lines, summary.largestOffset,
-                summary.differences.size());
+                summary.offsetLines.size(), summary.differences.size());
     for (const std::string& difference : summary.differences) {
         std::printf("  %s\n", difference.c_str());
+    }
+    for (const std::string& line : summary.offsetLines) {
+        std::printf("  offset: %s\n", line.c_str());
     }
     return summary;
 }
