@@ -1,6 +1,10 @@
 #include "app/win32_shell.h"
 
 #include "app/about_text.h"
+#include "app/menu_commands.h"
+
+static_assert(MENU_FILE_EXIT == IDM_FILE_EXIT && MENU_HELP_ABOUT == IDM_HELP_ABOUT,
+              "menu command ids match the resource script");
 
 namespace {
 
@@ -25,7 +29,8 @@ void SetWindowIcon(HWND window, int size, WPARAM which, const char* failure) {
     }
 }
 
-void ShowAboutBox(HWND window) {
+// Owned by the window that got the command, which is the game window.
+void ShowAboutBoxOf(HWND window) {
     char text[ABOUT_TEXT_SIZE];
     FormatAboutText(text, sizeof text);
     MessageBoxA(window, text, "About", MB_OK);
@@ -41,14 +46,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetWindowIcon(window, 16, ICON_SMALL, "Could not load small icon!");
         return 0;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDM_FILE_EXIT:
+        switch (MenuActionFor(LOWORD(wParam))) {
+        case MenuAction::CloseWindow:
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
-        case IDM_HELP_ABOUT:
-            ShowAboutBox(window);
+        case MenuAction::ShowAbout:
+            ShowAboutBoxOf(window);
             break;
-        default:
+        case MenuAction::None:
             break;
         }
         return 0;

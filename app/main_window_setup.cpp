@@ -2,12 +2,7 @@
 #include "app/win32_shell.h"
 
 #include "app/game_state.h"
-
-namespace {
-
-const char WINDOW_TITLE[] = "Lorvan 2.0 - Word game by Tevarin Software (made 2024-2026)";
-
-} // namespace
+#include "app/window_title.h"
 
 void CenterWindow(HWND window) {
     RECT outer;
@@ -36,10 +31,10 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    HWND window = CreateWindowExA(0, AppSettings.windowClassName, WINDOW_TITLE,
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  AppSettings.windowWidth, AppSettings.windowHeight, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, AppSettings.windowClassName, GAME_WINDOW_TITLE, WS_OVERLAPPEDWINDOW,
+                        CW_USEDEFAULT, CW_USEDEFAULT, AppSettings.windowWidth,
+                        AppSettings.windowHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         // Without a window there is nothing to draw into or to take keys from.
         MessageBoxA(nullptr, "The game window could not be created.", "Error", MB_ICONERROR);

@@ -9,6 +9,9 @@ packages=(
     wine wine64 xvfb xdotool x11-xkb-utils imagemagick fonts-liberation2
     libstb-dev fonttools
     python3 zip unzip procps
+    # The browser build and its tests: Emscripten, and headless Chromium driven
+    # by Debian's Selenium.
+    emscripten chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Runs every test tier of the game and ends with one line "N passed, N failed":
 #   1. the portable core natively, under AddressSanitizer and UBSan;
 #   2. the game fuzzer, for a bounded number of inputs, under the same sanitizers;
-#   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb.
+#   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
+#   4. the browser page, built with Emscripten, in headless Chromium.
 # Installs whatever is missing first. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -56,6 +57,8 @@ else
 fi
 wine_session_stop
 trap - EXIT
+
+run_tier web web
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

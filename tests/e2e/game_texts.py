@@ -42,3 +42,10 @@ WISHES = ["I wish for one million eggs.", "I wish for hot sauce on my tongue.",
           "I wish for a turtle.", "I wish for the ability to trip easily.",
           "I wish for a great big house full of cows."]
 NUMBERS = [str(n) for n in range(1, 21)]
+
+# What the first screen says, heading first.
+NAME_SCREEN_TEXTS = ["Welcome to Lorvan 2.0 - A Word Game", "Hello user, what is your name?",
+                     "Press 'Enter' to continue."]
+# The thinking screen's two messages, in the order they come.
+THINKING_MESSAGES = ["...I AM THINKING...", "... BE PATIENT :) ..."]
+QUIT_QUESTION = ("Quit?", "Are you sure you wish to quit?")

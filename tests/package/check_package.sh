@@ -10,7 +10,7 @@ scratch=$4
 
 rm -rf "$scratch"
 mkdir -p "$scratch/dist" "$scratch/unpacked"
-LORVAN_BUILD_DIR="$build_dir" LORVAN_DIST_DIR="$scratch/dist" bash "$source_dir/scripts/package.sh" >/dev/null
+LORVAN_PACKAGES=exe LORVAN_BUILD_DIR="$build_dir" LORVAN_DIST_DIR="$scratch/dist" bash "$source_dir/scripts/package.sh" >/dev/null
 archive="$scratch/dist/lorvan_latest.zip"
 [ -f "$archive" ] || { echo "no archive at $archive"; exit 1; }
 

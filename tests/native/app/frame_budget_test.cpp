@@ -1,5 +1,10 @@
 #include "app/frame_budget.h"
 
+#include "app/frame_pacing.h"
+#include "app/game_state.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fresh_game.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -50,6 +55,36 @@ TEST(FrameBudget, WaitsWhileElapsedIsBelowTheBudgetAcrossTheTickWrap) {
     for (const WaitCase& c : cases) {
         EXPECT_EQ(FrameTimeLeft(c.start, c.now, c.budget), c.wait)
             << c.start << " -> " << c.now << " budget " << c.budget;
+    }
+}
+
+// A frame drawn from tick 1000 at calendar second 50: the budget follows the cap
+// and the seconds that passed; the frame goes on pacing until its budget is over.
+TEST(FramePacing, PacesFromTheTopOfTheFrameAndForgetsTheSaveRequest) {
+    struct Case {
+        int cap;
+        std::int64_t secondAfterDrawing;
+        std::uint32_t tick; // when the loop asks whether to wait
+        bool pacing;
+    } cases[] = {
+        {30, 50, 1015, true},       {30, 50, 1020, true},  {30, 50, 1021, false},
+        {30, 51, 1021, true},       {30, 51, 1022, false}, // a second ticked over: 22 ms
+        {3000000, 50, 1000, false},                        // uncapped: the next frame at once
+    };
+    for (const Case& c : cases) {
+        StartFreshGame();
+        ResetFake();
+        AppSettings.frameRateCap = c.cap;
+        Fake.calendarSecond = 50;
+        Fake.tick = 1000;
+        FrameClock clock = StartFrameClock();
+        SaveRequested = true;
+        Fake.calendarSecond = c.secondAfterDrawing;
+        FinishFrame(clock);
+        EXPECT_FALSE(SaveRequested);
+        Fake.tick = c.tick;
+        EXPECT_EQ(FrameStillPacing(clock), c.pacing)
+            << "cap " << c.cap << " second " << c.secondAfterDrawing << " tick " << c.tick;
     }
 }
 

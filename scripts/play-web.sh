@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds Lorvan's web page and serves it on this machine only (127.0.0.1), then
+# prints the address to open in a browser. Ctrl+C stops the server.
+#
+#   bash scripts/play-web.sh          # on port 8080
+#   bash scripts/play-web.sh 9000     # on another port
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+port=${1:-8080}
+bash scripts/install-deps.sh
+cmake --preset web >/dev/null
+cmake --build --preset web --target lorvan_web -j 2 >/dev/null
+
+echo "Lorvan is ready: open http://127.0.0.1:$port/ in your browser (Ctrl+C stops it)."
+exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/web/site

@@ -1,0 +1,111 @@
+"""Measures the browser page in headless Chromium, in one run: the time to compose
+and present one frame (background, screen, overlay off, the opaque copy and
+putImageData) at 624x421 and 1920x1080 on the name screen and on the results
+screen with the longest answers, the time from opening the page to its first
+frame, and the size of the site. A benchmark, not a test: it prints figures.
+
+    bash scripts/bench-web.sh
+    /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site --out /tmp/s
+"""
+
+import os
+import statistics
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(HERE), "browser"))
+
+from lorvan_browser import Page, parse_arguments  # noqa: E402  (finds the e2e helpers)
+
+from test_whole_game import ANSWERS, TYPED  # noqa: E402
+from whole_game import answer_questions  # noqa: E402
+
+PAGE_LOADS = 5
+SIZES = [(624, 421), (1920, 1080)]
+FRAMES = 60       # frames drawn back to back in one timing
+TIMINGS = 7       # timings per size; the median is reported
+
+# Draws frames straight through the module's benchmark entry at a given size,
+# then returns the milliseconds each took. The main loop is not running meanwhile:
+# the page's script runs to the end before the next display refresh.
+TIME_FRAMES = """
+const [width, height, frames] = arguments;
+Module._LorvanResize(width, height);
+Module._LorvanDrawFrames(3);  // buffers sized, glyphs cached
+const start = performance.now();
+Module._LorvanDrawFrames(frames);
+return (performance.now() - start) / frames;
+"""
+
+# The page's share of a frame: handing a ready opaque frame to the canvas.
+TIME_PUT_IMAGE = """
+const [width, height, frames] = arguments;
+const pixels = new Uint8Array(width * height * 4).fill(255);
+LorvanPage.present(pixels, width, height);
+const start = performance.now();
+for (let i = 0; i < frames; ++i) {
+  LorvanPage.present(pixels, width, height);
+}
+return (performance.now() - start) / frames;
+"""
+
+
+def frame_times(page, screen):
+    figures = []
+    for width, height in SIZES:
+        times = [page.js(TIME_FRAMES, width, height, FRAMES) for _ in range(TIMINGS)]
+        figures.append((screen, width, height, statistics.median(times), min(times), max(times)))
+    page.js("Module._LorvanResize(624, 421)")
+    return figures
+
+
+def first_frames(site, out):
+    times = []
+    for load in range(PAGE_LOADS):
+        page = Page(site, out, "bench_first_frame_%d" % load)
+        try:
+            page.start()
+            times.append(page.js("return LorvanPage.firstFrameAt"))
+        finally:
+            page.close()
+    return times
+
+
+def main():
+    args = parse_arguments()
+    site = os.path.abspath(args.site)
+    sizes = {name: os.path.getsize(os.path.join(site, name)) for name in sorted(os.listdir(site))}
+    print("load: %s" % open("/proc/loadavg").read().strip())
+
+    firsts = first_frames(site, args.out)
+    page = Page(site, args.out, "bench_frames")
+    try:
+        page.start()
+        figures = frame_times(page, "name")
+        answer_questions(page, ANSWERS, TYPED)
+        page.wait_for_screen_text("the results", lambda t: any("Here are your results" in x
+                                                                for x in t), timeout=60)
+        figures += frame_times(page, "results")
+        put_image = [(w, h, statistics.median(page.js(TIME_PUT_IMAGE, w, h, FRAMES)
+                                               for _ in range(TIMINGS)))
+                     for w, h in SIZES]
+    finally:
+        page.close()
+
+    print("\nsite: %d bytes in all" % sum(sizes.values()))
+    for name, size in sizes.items():
+        print("  %-18s %8d" % (name, size))
+    print("\nfirst frame after opening the page, %d loads: median %.0f ms (%.0f to %.0f)"
+          % (len(firsts), statistics.median(firsts), min(firsts), max(firsts)))
+    print("\ncompose + present one frame, median of %d timings of %d frames:" % (TIMINGS, FRAMES))
+    print("  %-8s %-10s %8s %8s %8s" % ("screen", "size", "median", "min", "max"))
+    for screen, width, height, median, low, high in figures:
+        print("  %-8s %-10s %6.2f ms %5.2f ms %5.2f ms"
+              % (screen, "%dx%d" % (width, height), median, low, high))
+    print("\nof which the canvas takes a ready frame (ImageData.set and putImageData), median:")
+    for width, height, median in put_image:
+        print("  %-10s %6.2f ms" % ("%dx%d" % (width, height), median))
+
+
+if __name__ == "__main__":
+    main()

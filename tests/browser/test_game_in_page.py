@@ -1,0 +1,71 @@
+"""A whole game in the page, typed as the exe's end-to-end test types it: answers
+with "%", "&", only spaces, the longest each box takes (typed a little longer),
+corrections with Backspace and two defaults; the thinking screen's two messages;
+the results in the live region; F1 downloads the file the exe would write, byte
+for byte, and confirms it; File > Save results saves again; Escape, then Yes,
+ends the game."""
+
+from lorvan_browser import run_test  # first: it finds the end-to-end helpers
+
+from game_texts import QUIT_QUESTION, THINKING_MESSAGES
+from lorvan_e2e import check, wait_until
+from test_whole_game import ANSWERS, FILE_NAME, TYPED, check_thinking
+from whole_game import answer_questions, read_defaults, results_file_bytes, shows_results
+
+# Corrections: a wrong character taken back with Backspace ("\b") before the right one.
+CORRECTED = dict(TYPED, days="9\b7", love="Tom & Jerrz\by", wish=TYPED["wish"][:20] + "\b\b"
+                 + ANSWERS["wish"][18:20] + TYPED["wish"][20:])
+# The browser keeps the first file and numbers the next one of the same name.
+SECOND_FILE_NAME = FILE_NAME[:-len(".txt")] + " (1).txt"
+
+
+def save_and_confirm(page, file_name, from_menu=False):
+    if from_menu:
+        page.choose_menu_item("File", "Save results")  # what a touch screen has for F1
+    else:
+        page.press("F1")
+    box = page.wait_for_box("Results Saved")
+    check(box.text == "Results saved to:\n\n" + FILE_NAME, "the confirmation reads %r" % box.text)
+    data = page.wait_for_download(file_name)
+    page.keep_for_docs("web-04-results-saved")
+    page.answer_box(box, "Return")
+    page.wait_for_no_box()
+    expected = results_file_bytes(read_defaults(data, ANSWERS))
+    check(data == expected, "the results file differs:\n%r\nexpected:\n%r" % (data, expected))
+
+
+def play_whole_game(page):
+    answer_questions(page, ANSWERS, CORRECTED)
+    # The keys are sent faster than a loaded machine's game may take them: the
+    # thinking screen is watched once the game says it has got there.
+    page.wait_for_screen_text("the thinking screen", lambda t: THINKING_MESSAGES[0] in t,
+                              timeout=30)
+    results = check_thinking(page)
+    check(shows_results(results), "no results screen")
+    texts = page.wait_for_screen_text("the results", lambda t: any("Here are your results:" in x
+                                                                 for x in t))
+    greeting = "Hey %s, I hope you had GOOD LUCK !!! :)" % ANSWERS["user"]
+    check(any(greeting in text for text in texts), "the live region holds %s" % texts)
+
+    page.keep_for_docs("web-03-results")
+
+    # Typed letters, Backspace and Enter change nothing on the results screen.
+    page.type_text("zz")
+    page.press("BackSpace", "Return")
+    page.wait_for_frame("results after typing", shows_results)
+    check(page.downloaded() == [], "a file was saved before F1: %s" % page.downloaded())
+
+    save_and_confirm(page, FILE_NAME)
+    save_and_confirm(page, SECOND_FILE_NAME, from_menu=True)
+    check(page.downloaded() == sorted([FILE_NAME, SECOND_FILE_NAME]),
+          "the downloads are %s" % page.downloaded())
+
+    page.press("Escape")
+    box = page.wait_for_box(QUIT_QUESTION[0])
+    page.answer_box(box, "y")
+    wait_until("the game to end", lambda: not page.running())
+    page.screenshot("ended")
+
+
+if __name__ == "__main__":
+    run_test(play_whole_game)

@@ -1,0 +1,142 @@
+// The page's events as window messages: the game must see what the exe sees;
+// and the screen texts handed to the live region.
+#include "web/page_messages.h"
+
+#include "app/game_state.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fresh_game.h"
+#include "web/screen_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Posted {
+    unsigned message;
+    unsigned wParam;
+};
+
+enum : unsigned {
+    VK_CTRL = 0x11,
+    VK_ESC = 0x1B,
+    VK_LETTER_A = 0x41,
+    MENU_EXIT = 9001,
+    MENU_ABOUT = 9002
+};
+
+// Posts the messages, answers boxes in order, then pumps until the queue is empty.
+struct PumpedRun {
+    std::string keyBuffer;
+    std::vector<std::string> boxCaptions;
+    int pumpsToQuit; // -1: the game did not end
+};
+
+PumpedRun PumpAll(const std::vector<Posted>& posted, std::vector<int> answers) {
+    StartFreshGame();
+    ResetFake();
+    ResetPageMessages();
+    for (int answer : answers) {
+        Fake.messageBoxAnswers.push_back(answer);
+    }
+    for (const Posted& p : posted) {
+        PostPageMessage(p.message, p.wParam);
+    }
+    PumpedRun run{"", {}, -1};
+    for (int pump = 1; pump <= 64; ++pump) {
+        const std::size_t boxesBefore = CallsOf(FakeCallKind::MessageBox).size();
+        if (PumpPageMessage()) {
+            run.pumpsToQuit = pump;
+            break;
+        }
+        if (CallsOf(FakeCallKind::MessageBox).size() != boxesBefore) {
+            ForgetKeysAfterBox(); // as the page's message box does once it is answered
+        }
+    }
+    run.keyBuffer = KeyBuffer;
+    for (const FakeCall& box : CallsOf(FakeCallKind::MessageBox)) {
+        run.boxCaptions.push_back(box.caption);
+    }
+    return run;
+}
+
+TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
+    const Posted keyA = {PAGE_KEYDOWN, VK_LETTER_A}, charA = {PAGE_CHAR, 'a'},
+                 upA = {PAGE_KEYUP, VK_LETTER_A}, ctrlDown = {PAGE_KEYDOWN, VK_CTRL},
+                 ctrlUp = {PAGE_KEYUP, VK_CTRL}, escDown = {PAGE_KEYDOWN, VK_ESC},
+                 escChar = {PAGE_CHAR, 27}, escUp = {PAGE_KEYUP, VK_ESC};
+    struct Case {
+        const char* what;
+        std::vector<Posted> posted;
+        std::vector<int> answers;
+        PumpedRun expected;
+    } cases[] = {
+        {"typed letters queue in order",
+         {keyA, charA, upA, keyA, {PAGE_CHAR, 'b'}, upA},
+         {},
+         {"ab", {}, -1}},
+        {"Ctrl held drops the character",
+         {ctrlDown, keyA, {PAGE_CHAR, 1}, upA, ctrlUp, charA},
+         {},
+         {"a", {}, -1}},
+        {"Escape, No: one question, the game goes on; keys queued behind it are the box's",
+         {escDown, escChar, escUp, charA},
+         {MESSAGE_ANSWER_NO},
+         {"", {"Quit?"}, -1}},
+        {"Escape, Yes: the destroy, then the quit message, end the game",
+         {escDown},
+         {MESSAGE_ANSWER_YES},
+         {"", {"Quit?"}, 3}},
+        {"File > Exit ends the game without a question",
+         {{PAGE_COMMAND, MENU_EXIT}},
+         {},
+         {"", {}, 3}},
+        {"Help > About shows its box; keys waiting behind it are the box's, commands the game's",
+         {{PAGE_COMMAND, MENU_ABOUT}, charA, {PAGE_COMMAND, MENU_ABOUT}},
+         {MESSAGE_ANSWER_OK, MESSAGE_ANSWER_OK},
+         {"", {"About", "About"}, -1}},
+        {"an unknown command does nothing", {{PAGE_COMMAND, 1234}}, {}, {"", {}, -1}},
+    };
+    for (const Case& c : cases) {
+        const PumpedRun run = PumpAll(c.posted, c.answers);
+        EXPECT_EQ(run.keyBuffer, c.expected.keyBuffer) << c.what;
+        EXPECT_EQ(run.boxCaptions, c.expected.boxCaptions) << c.what;
+        EXPECT_EQ(run.pumpsToQuit, c.expected.pumpsToQuit) << c.what;
+    }
+}
+
+TEST(PageMessages, AFloodOfKeysNeverCrowdsOutTheQuitMessage) {
+    StartFreshGame();
+    ResetFake();
+    ResetPageMessages();
+    PostPageMessage(PAGE_COMMAND, MENU_EXIT);
+    for (int i = 0; i < 5000; ++i) {
+        PostPageMessage(PAGE_CHAR, 'x');
+    }
+    int pumps = 0;
+    while (!PumpPageMessage()) {
+        ASSERT_LT(++pumps, 5000) << "the quit message was lost";
+    }
+    EXPECT_EQ(std::string(KeyBuffer).size(), KEY_BUFFER_SIZE - 1u); // full, never past its end
+}
+
+TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
+    const auto frame = [](std::vector<std::string> drawn) {
+        BeginScreenText();
+        for (const std::string& text : drawn) {
+            NoteDrawnText(text.data(), static_cast<int>(text.size()));
+        }
+        return FinishScreenText();
+    };
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 1", "Current FPS: 0", "Ann", ""}));
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
+                                                             "Ann");
+    EXPECT_FALSE(frame({"Prompt", "Prompt", "Frames drawn: 2", "Current FPS: 30", "Ann"}));
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "Anne"}));
+    EXPECT_TRUE(frame({}));
+    EXPECT_EQ(ScreenTextLength(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+// The calls into the page's script. Each one only hands its arguments over; the
+// page (LorvanPage in lorvan-page.js) does the work.
+#include "web/page_bridge.h"
+
+#include <emscripten.h>
+
+namespace {
+
+// Awaits the page's dialog. Asyncify unwinds the WebAssembly stack while the
+// promise is pending and rewinds it with the answer, so the game calls this as
+// the synchronous message box it is everywhere else.
+EM_ASYNC_JS(int, AwaitPageDialog, (const char* text, const char* caption, unsigned style), {
+    return await LorvanPage.showMessageBox(UTF8ToString(text), UTF8ToString(caption), style);
+});
+
+EM_JS(void, DownloadFromHeap, (const char* fileName, const unsigned char* bytes, unsigned length),
+      { LorvanPage.download(UTF8ToString(fileName), HEAPU8.slice(bytes, bytes + length)); });
+
+EM_JS(void, PresentFromHeap, (const unsigned char* rgba, int width, int height), {
+    // A fresh view each frame: growing the memory replaces the heap's buffer.
+    LorvanPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
+});
+
+EM_JS(void, SetScreenTextFromHeap, (const char* texts, unsigned length),
+      { LorvanPage.setScreenText(UTF8ToString(texts, length)); });
+
+EM_JS(void, SetTitleFromHeap, (const char* title), { LorvanPage.setTitle(UTF8ToString(title)); });
+
+EM_JS(void, SayGameEnded, (), { LorvanPage.gameEnded(); });
+
+} // namespace
+
+int PageMessageBox(const char* text, const char* caption, unsigned style) {
+    return AwaitPageDialog(text, caption, style);
+}
+
+void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length) {
+    DownloadFromHeap(fileName, bytes, static_cast<unsigned>(length));
+}
+
+void PagePresent(const unsigned char* rgba, int width, int height) {
+    PresentFromHeap(rgba, width, height);
+}
+
+void PageSetScreenText(const char* texts, std::size_t length) {
+    SetScreenTextFromHeap(texts, static_cast<unsigned>(length));
+}
+
+void PageSetTitle(const char* title) {
+    SetTitleFromHeap(title);
+}
+
+void PageGameEnded() {
+    SayGameEnded();
+}

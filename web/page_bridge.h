@@ -1,0 +1,24 @@
+// What the C++ side asks of the page (web/site/lorvan-page.js), and nothing else.
+#pragma once
+
+#include <cstddef>
+
+// Shows a modal dialog drawn by the page and waits, without blocking the page,
+// for the player's answer: a MESSAGE_ANSWER_* value. No frame runs meanwhile.
+int PageMessageBox(const char* text, const char* caption, unsigned style);
+
+// Offers bytes to the player as a download under the given file name.
+void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length);
+
+// Hands the canvas a frame: width by height pixels of red, green, blue, alpha.
+void PagePresent(const unsigned char* rgba, int width, int height);
+
+// The texts of the current screen, separated by SCREEN_TEXT_SEPARATOR, for the
+// page's live region.
+void PageSetScreenText(const char* texts, std::size_t length);
+
+// The window title, for the page's title and caption bar.
+void PageSetTitle(const char* title);
+
+// The game has ended: the page says so and how to start a new game.
+void PageGameEnded();

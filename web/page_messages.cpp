@@ -1,0 +1,111 @@
+#include "web/page_messages.h"
+
+#include "app/key_commands.h"
+#include "app/menu_commands.h"
+
+#include <cstring>
+
+namespace {
+
+struct PageMessage {
+    unsigned message;
+    unsigned wParam;
+};
+
+// Far more than a player types between two frames; a test that types a whole
+// answer at once stays well below it.
+enum { QUEUE_CAPACITY = 1024, ROOM_KEPT_FOR_THE_GAME = 8 };
+
+PageMessage Queue[QUEUE_CAPACITY];
+int QueueHead = 0;
+int QueueLength = 0;
+unsigned char KeyState[256]; // high bit set while a key is down, as GetKeyboardState gives it
+
+bool IsKeyMessage(unsigned message) {
+    return message == PAGE_KEYDOWN || message == PAGE_KEYUP || message == PAGE_CHAR;
+}
+
+void Append(unsigned message, unsigned wParam) {
+    if (QueueLength == QUEUE_CAPACITY) {
+        return;
+    }
+    Queue[(QueueHead + QueueLength) % QUEUE_CAPACITY] = PageMessage{message, wParam};
+    ++QueueLength;
+}
+
+// What the window procedure does with the messages it handles.
+void Dispatch(const PageMessage& removed) {
+    switch (removed.message) {
+    case PAGE_COMMAND:
+        switch (MenuActionFor(static_cast<int>(removed.wParam & 0xFFFF))) {
+        case MenuAction::CloseWindow:
+            Append(PAGE_CLOSE, 0);
+            break;
+        case MenuAction::ShowAbout:
+            ShowAboutBox();
+            break;
+        case MenuAction::None:
+            break;
+        }
+        break;
+    case PAGE_CLOSE:
+        // Closing destroys the window, and its destruction posts the quit message.
+        Append(PAGE_QUIT, 0);
+        break;
+    case PAGE_DESTROY:
+        Append(PAGE_QUIT, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void PostPageMessage(unsigned message, unsigned wParam) {
+    if (IsKeyMessage(message) && QueueLength >= QUEUE_CAPACITY - ROOM_KEPT_FOR_THE_GAME) {
+        return;
+    }
+    Append(message, wParam);
+}
+
+bool PumpPageMessage() {
+    if (QueueLength == 0) {
+        return false;
+    }
+    const PageMessage removed = Queue[QueueHead];
+    QueueHead = (QueueHead + 1) % QUEUE_CAPACITY;
+    --QueueLength;
+
+    // The key state counts every message removed so far, this one included.
+    if (removed.message == PAGE_KEYDOWN) {
+        KeyState[removed.wParam & 0xFF] = 0x80;
+    } else if (removed.message == PAGE_KEYUP) {
+        KeyState[removed.wParam & 0xFF] = 0;
+    }
+    const PumpOutcome outcome = ApplyKeyRules(KeyState, removed.message, removed.wParam);
+    if (outcome.postDestroy) {
+        Append(PAGE_DESTROY, 0);
+    }
+    Dispatch(removed);
+    return outcome.isQuit;
+}
+
+void ForgetKeysAfterBox() {
+    std::memset(KeyState, 0, sizeof KeyState);
+    int kept = 0;
+    for (int i = 0; i < QueueLength; ++i) {
+        const PageMessage& waiting = Queue[(QueueHead + i) % QUEUE_CAPACITY];
+        if (!IsKeyMessage(waiting.message)) {
+            Queue[(QueueHead + kept) % QUEUE_CAPACITY] = waiting;
+            ++kept;
+        }
+    }
+    QueueLength = kept;
+}
+
+void ResetPageMessages() {
+    QueueHead = 0;
+    QueueLength = 0;
+    std::memset(KeyState, 0, sizeof KeyState);
+}

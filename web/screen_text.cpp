@@ -1,0 +1,51 @@
+#include "web/screen_text.h"
+
+#include <string>
+
+namespace {
+
+std::string Gathering;
+std::string LastText; // the latest text noted this frame, to skip its shadow's twin
+std::string Shown;
+
+bool IsOverlayText(const std::string& text) {
+    return text.rfind("Frames drawn: ", 0) == 0 || text.rfind("Current FPS: ", 0) == 0;
+}
+
+} // namespace
+
+void BeginScreenText() {
+    Gathering.clear();
+    LastText.clear();
+}
+
+void NoteDrawnText(const char* text, int length) {
+    if (text == nullptr || length <= 0) {
+        return;
+    }
+    std::string drawn(text, static_cast<std::size_t>(length));
+    if (drawn == LastText || IsOverlayText(drawn)) {
+        return;
+    }
+    if (!Gathering.empty()) {
+        Gathering += SCREEN_TEXT_SEPARATOR;
+    }
+    Gathering += drawn;
+    LastText = std::move(drawn);
+}
+
+bool FinishScreenText() {
+    if (Gathering == Shown) {
+        return false;
+    }
+    Shown.swap(Gathering);
+    return true;
+}
+
+const char* ScreenText() {
+    return Shown.c_str();
+}
+
+std::size_t ScreenTextLength() {
+    return Shown.size();
+}
