@@ -22,7 +22,7 @@ int QueueLength = 0;
 unsigned char KeyState[256]; // high bit set while a key is down, as GetKeyboardState gives it
 
 bool IsKeyMessage(unsigned message) {
-    return message == PAGE_KEYDOWN || message == PAGE_KEYUP || message == PAGE_CHAR;
+    return message == MESSAGE_KEYDOWN || message == PAGE_KEYUP || message == MESSAGE_CHAR;
 }
 
 void Append(unsigned message, unsigned wParam) {
@@ -50,10 +50,10 @@ void Dispatch(const PageMessage& removed) {
         break;
     case PAGE_CLOSE:
         // Closing destroys the window, and its destruction posts the quit message.
-        Append(PAGE_QUIT, 0);
+        Append(MESSAGE_QUIT, 0);
         break;
     case PAGE_DESTROY:
-        Append(PAGE_QUIT, 0);
+        Append(MESSAGE_QUIT, 0);
         break;
     default:
         break;
@@ -78,7 +78,7 @@ bool PumpPageMessage() {
     --QueueLength;
 
     // The key state counts every message removed so far, this one included.
-    if (removed.message == PAGE_KEYDOWN) {
+    if (removed.message == MESSAGE_KEYDOWN) {
         KeyState[removed.wParam & 0xFF] = 0x80;
     } else if (removed.message == PAGE_KEYUP) {
         KeyState[removed.wParam & 0xFF] = 0;

@@ -6,14 +6,14 @@
 // the same sequence of messages and the same key state as in the exe.
 #pragma once
 
-// Message numbers, Win32's own values.
+#include "app/key_commands.h"
+
+// The messages the page needs beyond those the key rules name (MESSAGE_QUIT,
+// MESSAGE_KEYDOWN, MESSAGE_CHAR), Win32's own values.
 enum : unsigned {
     PAGE_DESTROY = 0x0002,
     PAGE_CLOSE = 0x0010,
-    PAGE_QUIT = 0x0012,
-    PAGE_KEYDOWN = 0x0100,
     PAGE_KEYUP = 0x0101,
-    PAGE_CHAR = 0x0102,
     PAGE_COMMAND = 0x0111
 };
 

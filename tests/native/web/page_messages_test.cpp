@@ -63,10 +63,10 @@ PumpedRun PumpAll(const std::vector<Posted>& posted, std::vector<int> answers) {
 }
 
 TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
-    const Posted keyA = {PAGE_KEYDOWN, VK_LETTER_A}, charA = {PAGE_CHAR, 'a'},
-                 upA = {PAGE_KEYUP, VK_LETTER_A}, ctrlDown = {PAGE_KEYDOWN, VK_CTRL},
-                 ctrlUp = {PAGE_KEYUP, VK_CTRL}, escDown = {PAGE_KEYDOWN, VK_ESC},
-                 escChar = {PAGE_CHAR, 27}, escUp = {PAGE_KEYUP, VK_ESC};
+    const Posted keyA = {MESSAGE_KEYDOWN, VK_LETTER_A}, charA = {MESSAGE_CHAR, 'a'},
+                 upA = {PAGE_KEYUP, VK_LETTER_A}, ctrlDown = {MESSAGE_KEYDOWN, VK_CTRL},
+                 ctrlUp = {PAGE_KEYUP, VK_CTRL}, escDown = {MESSAGE_KEYDOWN, VK_ESC},
+                 escChar = {MESSAGE_CHAR, 27}, escUp = {PAGE_KEYUP, VK_ESC};
     struct Case {
         const char* what;
         std::vector<Posted> posted;
@@ -74,11 +74,11 @@ TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
         PumpedRun expected;
     } cases[] = {
         {"typed letters queue in order",
-         {keyA, charA, upA, keyA, {PAGE_CHAR, 'b'}, upA},
+         {keyA, charA, upA, keyA, {MESSAGE_CHAR, 'b'}, upA},
          {},
          {"ab", {}, -1}},
         {"Ctrl held drops the character",
-         {ctrlDown, keyA, {PAGE_CHAR, 1}, upA, ctrlUp, charA},
+         {ctrlDown, keyA, {MESSAGE_CHAR, 1}, upA, ctrlUp, charA},
          {},
          {"a", {}, -1}},
         {"Escape, No: one question, the game goes on; keys queued behind it are the box's",
@@ -113,7 +113,7 @@ TEST(PageMessages, AFloodOfKeysNeverCrowdsOutTheQuitMessage) {
     ResetPageMessages();
     PostPageMessage(PAGE_COMMAND, MENU_EXIT);
     for (int i = 0; i < 5000; ++i) {
-        PostPageMessage(PAGE_CHAR, 'x');
+        PostPageMessage(MESSAGE_CHAR, 'x');
     }
     int pumps = 0;
     while (!PumpPageMessage()) {
