@@ -9,9 +9,12 @@ packages=(
     wine wine64 xvfb xdotool x11-xkb-utils imagemagick fonts-liberation2
     libstb-dev fonttools
     python3 zip unzip procps
-    # The browser build and its tests: Emscripten, and headless Chromium driven
-    # by Debian's Selenium.
+    # The browser build and its tests: Emscripten; Chromium and WebKitGTK driven
+    # by Debian's Selenium (WebKitGTK's MiniBrowser needs an X display, so
+    # xauth for xvfb-run); Firefox ESR driven by puppeteer-core over WebDriver
+    # BiDi, which needs Node and npm.
     emscripten chromium chromium-driver python3-selenium
+    webkit2gtk-driver xauth firefox-esr nodejs npm
 )
 
 missing=()
