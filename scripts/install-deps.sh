@@ -14,7 +14,7 @@ packages=(
     # xauth for xvfb-run); Firefox ESR driven by puppeteer-core over WebDriver
     # BiDi, which needs Node and npm.
     emscripten chromium chromium-driver python3-selenium
-    webkit2gtk-driver xauth firefox-esr nodejs npm
+    webkit2gtk-driver xauth firefox-esr nodejs
 )
 
 missing=()
@@ -23,13 +23,25 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Some Node.js builds bring npm with them and conflict with Debian's npm package.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+# The page's tools from npm, exactly as the lock file pins them. Puppeteer drives
+# Debian's own browsers, so it downloads none of its own.
+cd "$(dirname "$0")/.."
+# A copy of the lock file in node_modules says which one was installed.
+if ! cmp -s package-lock.json node_modules/.installed-lock.json 2>/dev/null; then
+    PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+    cp package-lock.json node_modules/.installed-lock.json
+fi
