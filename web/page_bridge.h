@@ -3,6 +3,10 @@
 
 #include <cstddef>
 
+// Hands the page the numbers it shares with the module (WritePageConstants);
+// the first call of all, before the page is asked anything else.
+void PageStart(const char* constantsJson);
+
 // Shows a modal dialog drawn by the page and waits, without blocking the page,
 // for the player's answer: a MESSAGE_ANSWER_* value. No frame runs meanwhile.
 int PageMessageBox(const char* text, const char* caption, unsigned style);
@@ -22,3 +26,11 @@ void PageSetTitle(const char* title);
 
 // The game has ended: the page says so and how to start a new game.
 void PageGameEnded();
+
+// The results file's text with line feeds, for the page's "Share results", while
+// the results screen shows; empty otherwise.
+void PageSetShareableResults(const char* text, std::size_t length);
+
+// Where the question screen's text box lies, in canvas pixels, so the page can
+// place its answer field over it; all zero while the screen has none.
+void PageSetAnswerBox(int left, int top, int width, int height);

@@ -11,8 +11,10 @@
 #include "app/window_title.h"
 #include "render/frame_composer.h"
 #include "text_renderer/text_renderer.h"
+#include "web/base_layout.h"
 #include "web/canvas_copy.h"
 #include "web/page_bridge.h"
+#include "web/page_constants.h"
 #include "web/page_messages.h"
 #include "web/screen_text.h"
 
@@ -27,20 +29,9 @@ namespace {
 
 // The canvas in device pixels, which the game draws into.
 struct CanvasSize {
-    int width = 624; // the client area of the exe's 640 by 480 window
-    int height = 421;
+    int width = BASE_CLIENT_WIDTH;
+    int height = BASE_CLIENT_HEIGHT;
 };
-
-// The layout's base, which the exe takes from the client pixels of its first
-// frame at 96 dots per inch: here the page's window is made with the exe's client
-// area, 624 by 421 CSS pixels, and the frame has a pixel for every device pixel.
-// On a display of two device pixels per CSS pixel the layout scale starts at 2,
-// and every position and every font (whose height follows the layout scale) is
-// twice as large and as sharp, in the proportions of 96 dpi; a browser window too
-// small for 624 by 421 shows the game smaller, as a window resized. The renderer
-// is told 96 dpi: telling it 96 times the ratio as well would enlarge every text
-// a second time.
-enum { BASE_LAYOUT_WIDTH = 624, BASE_LAYOUT_HEIGHT = 421, PIXELS_PER_INCH = 96 };
 
 CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
@@ -63,13 +54,13 @@ void DrawAndPresentFrame() {
 
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
-    BindDrawContext(context, BackBuffer.data(), width, height, PIXELS_PER_INCH);
+    BindDrawContext(context, BackBuffer.data(), width, height, PAGE_PIXELS_PER_INCH);
     context.onTextDrawn = NoteDrawnText;
     BeginScreenText();
     if (AppSettings.recordBaseSize) {
         // The composer would record the frame's device pixels.
-        BaseClientWidth = BASE_LAYOUT_WIDTH;
-        BaseClientHeight = BASE_LAYOUT_HEIGHT;
+        BaseClientWidth = BASE_CLIENT_WIDTH;
+        BaseClientHeight = BASE_CLIENT_HEIGHT;
         AppSettings.recordBaseSize = false;
     }
     ComposeFrame(&context, width, height, BackBuffer.data());
@@ -140,6 +131,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanDrawFrames(int count) {
 }
 
 int main() {
+    char constants[1024];
+    WritePageConstants(constants, sizeof constants);
+    PageStart(constants);
     PageSetTitle(GAME_WINDOW_TITLE);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Never returns: the loop runs on the page's refreshes until the game ends.
