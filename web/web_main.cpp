@@ -111,9 +111,15 @@ void OnDisplayRefresh() {
 
 } // namespace
 
-// The page's events, posted as the window messages the game's rules expect.
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanPost(unsigned message, unsigned wParam) {
-    PostPageMessage(message, wParam);
+// The page's events, posted as the window messages the game's rules expect: 1
+// when the message was queued, 0 when it was dropped.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanPost(unsigned message, unsigned wParam) {
+    return PostPageMessage(message, wParam) ? 1 : 0;
+}
+
+// How many more whole key strokes the queue takes now.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanKeyStrokeRoom() {
+    return PageKeyStrokeRoom();
 }
 
 // The canvas's backing store in device pixels.
