@@ -43,8 +43,19 @@ void PageStart(const char* constantsJson) {
     StartPage(constantsJson);
 }
 
+namespace {
+bool BoxOpen = false;
+}
+
 int PageMessageBox(const char* text, const char* caption, unsigned style) {
-    return AwaitPageDialog(text, caption, style);
+    BoxOpen = true;
+    const int answer = AwaitPageDialog(text, caption, style);
+    BoxOpen = false;
+    return answer;
+}
+
+bool PageBoxIsOpen() {
+    return BoxOpen;
 }
 
 void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length) {

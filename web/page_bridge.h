@@ -11,6 +11,10 @@ void PageStart(const char* constantsJson);
 // for the player's answer: a MESSAGE_ANSWER_* value. No frame runs meanwhile.
 int PageMessageBox(const char* text, const char* caption, unsigned style);
 
+// Whether a message box is waiting for its answer. The page may still call the
+// module meanwhile; nothing that draws or takes messages may run then.
+bool PageBoxIsOpen();
+
 // Offers bytes to the player as a download under the given file name.
 void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length);
 

@@ -2,9 +2,9 @@
 //
 // The loop runs on the display's refreshes (requestAnimationFrame). At each one
 // it either starts a frame - the first message, the frame drawn and presented -
-// or, while the last frame's budget has not passed, takes more messages, as the
-// exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
-// drawn every other refresh of a 60 Hz display; after F6 one at every refresh.
+// or, while the next frame is not yet due, takes messages, as the exe takes one
+// after each 10 ms sleep. The pacing is on time (web/refresh_pacing.h), so every
+// refresh rate gives the cap's frame rate; after F6 a frame at every refresh.
 #include "app/frame_pacing.h"
 #include "app/game_state.h"
 #include "app/platform.h"
@@ -16,6 +16,7 @@
 #include "web/page_bridge.h"
 #include "web/page_constants.h"
 #include "web/page_messages.h"
+#include "web/refresh_pacing.h"
 #include "web/screen_text.h"
 
 #include <emscripten.h>
@@ -36,10 +37,7 @@ struct CanvasSize {
 CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
-FrameClock Clock;
-bool FrameDrawn = false; // a frame has been drawn, so Clock paces the next one
-std::uint32_t LastMessageTick = 0;
-enum : std::uint32_t { MOST_MESSAGES_PER_REFRESH = 4 };
+RefreshPacing Pacing;
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -77,36 +75,32 @@ void EndGame() {
     PageGameEnded();
 }
 
-// While a frame waits out its budget the exe takes one message after each 10 ms
-// sleep; a display refresh comes every 16.7 ms or so, so each one takes a message
-// for every 10 ms that passed since the last, a few at most after a stall.
-void TakeMessagesWhileWaiting() {
-    const std::uint32_t now = PlatformTickCount();
-    std::uint32_t steps = (now - LastMessageTick) / 10;
-    steps = steps < 1 ? 1 : (steps > MOST_MESSAGES_PER_REFRESH ? MOST_MESSAGES_PER_REFRESH : steps);
-    for (std::uint32_t i = 0; i < steps; ++i) {
-        LastMessageTick = now;
+// Takes count messages; false when the quit message came and the game ended.
+bool TakeMessages(int count) {
+    for (int i = 0; i < count; ++i) {
         if (PumpPageMessage()) {
             EndGame();
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 void OnDisplayRefresh() {
-    if (FrameDrawn && FrameStillPacing(Clock)) {
-        TakeMessagesWhileWaiting();
-        return;
+    if (PageBoxIsOpen()) {
+        return; // the loop stands still inside the call that opened the box
     }
-    Clock = StartFrameClock();
-    LastMessageTick = Clock.startTick;
-    if (PumpPageMessage()) {
-        EndGame();
-        return;
+    const RefreshStep step = PaceRefresh(Pacing, emscripten_get_now());
+    if (step.drawFrame) {
+        FrameClock clock = StartFrameClock();
+        if (!TakeMessages(1)) {
+            return;
+        }
+        DrawAndPresentFrame();
+        FinishFrame(clock); // forgets the save request, as after every frame
+        ScheduleNextFrame(Pacing, AppSettings.frameRateCap);
     }
-    DrawAndPresentFrame();
-    FinishFrame(Clock);
-    FrameDrawn = true;
+    TakeMessages(step.messages);
 }
 
 } // namespace
@@ -129,11 +123,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height) {
 }
 
 // Draws and presents count frames at once, without messages or pacing, for the
-// performance measurement (docs/performance.md).
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanDrawFrames(int count) {
-    for (int i = 0; i < count; ++i) {
+// performance measurement (docs/performance.md); returns the frames drawn. None
+// while a message box is open: the game is inside the call that opened it.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanDrawFrames(int count) {
+    int drawn = 0;
+    for (; drawn < count && !PageBoxIsOpen(); ++drawn) {
         DrawAndPresentFrame();
     }
+    return drawn;
 }
 
 int main() {
