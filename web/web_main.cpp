@@ -18,12 +18,14 @@
 #include "web/page_messages.h"
 #include "web/refresh_pacing.h"
 #include "web/screen_text.h"
+#include "web/shareable_results.h"
 
 #include <emscripten.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,6 +40,7 @@ CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
 RefreshPacing Pacing;
+std::string SharedResults; // what the page was last given for "Share results"
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -67,6 +70,11 @@ void DrawAndPresentFrame() {
     PagePresent(CanvasPixels.data(), width, height);
     if (FinishScreenText()) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
+    }
+    std::string shareable = ShareableResultsText();
+    if (shareable != SharedResults) {
+        SharedResults.swap(shareable);
+        PageSetShareableResults(SharedResults.data(), SharedResults.size());
     }
 }
 
