@@ -52,7 +52,9 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
         routine(dc, 0, 0, width, height, pixels);
     }
     if (ShowFpsOverlay) {
+        FrameComposer.drawingOverlay = true;
         DrawFpsOverlay(dc);
+        FrameComposer.drawingOverlay = false;
     }
     AppSettings.recordBaseSize = false;
 }

@@ -16,6 +16,9 @@ struct FrameComposerState {
     int framesDrawn = 0;               // frames drawn with the overlay on
     int framesThisSecond = 0;
     int currentFps = 0; // the rate the overlay shows
+    // Set while the overlay draws, so that what watches the drawn texts (the
+    // page's live region) can tell the overlay's texts from the screen's.
+    bool drawingOverlay = false;
 };
 extern FrameComposerState FrameComposer;
 

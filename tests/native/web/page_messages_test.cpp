@@ -3,6 +3,7 @@
 #include "web/page_messages.h"
 
 #include "app/game_state.h"
+#include "render/frame_composer.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
 #include "web/screen_text.h"
@@ -189,18 +190,27 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
 }
 
 TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
+    // A text starting with "!" stands for one the overlay draws.
     const auto frame = [](std::vector<std::string> drawn) {
         BeginScreenText();
         for (const std::string& text : drawn) {
-            NoteDrawnText(text.data(), static_cast<int>(text.size()));
+            const bool overlay = !text.empty() && text[0] == '!';
+            FrameComposer.drawingOverlay = overlay;
+            NoteDrawnText(text.data() + (overlay ? 1 : 0),
+                          static_cast<int>(text.size()) - (overlay ? 1 : 0));
         }
+        FrameComposer.drawingOverlay = false;
         return FinishScreenText();
     };
-    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 1", "Current FPS: 0", "Ann", ""}));
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "!Frames drawn: 1", "!Current FPS: 0", "Ann", ""}));
     EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
                                                              "Ann");
-    EXPECT_FALSE(frame({"Prompt", "Prompt", "Frames drawn: 2", "Current FPS: 30", "Ann"}));
+    EXPECT_FALSE(frame({"Prompt", "Prompt", "!Frames drawn: 2", "!Current FPS: 30", "Ann"}));
     EXPECT_TRUE(frame({"Prompt", "Prompt", "Anne"}));
+    // An answer that reads like the overlay is still the player's.
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 5", "!Frames drawn: 3"}));
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
+                                                             "Frames drawn: 5");
     EXPECT_TRUE(frame({}));
     EXPECT_EQ(ScreenTextLength(), 0u);
 }
