@@ -45,7 +45,10 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
         BaseClientWidth = width;
         BaseClientHeight = height;
     }
-    FrameComposer.backgroundPhase = static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
+    if (!FrameComposer.holdBackground) {
+        FrameComposer.backgroundPhase =
+            static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
+    }
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
     if (routine != nullptr) {

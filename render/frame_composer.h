@@ -19,6 +19,9 @@ struct FrameComposerState {
     // Set while the overlay draws, so that what watches the drawn texts (the
     // page's live region) can tell the overlay's texts from the screen's.
     bool drawingOverlay = false;
+    // Set from outside to keep the background's phase where it is (the page's
+    // "Still background"); the background is still drawn every frame.
+    bool holdBackground = false;
 };
 extern FrameComposerState FrameComposer;
 

@@ -130,6 +130,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height) {
     Canvas.height = height > 0 ? height : 0;
 }
 
+// 1 holds the background's animation phase (the page's "Still background"), 0
+// lets it run on; every other pixel stays the game's.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanHoldBackground(int hold) {
+    FrameComposer.holdBackground = hold != 0;
+}
+
 // Draws and presents count frames at once, without messages or pacing, for the
 // performance measurement (docs/performance.md); returns the frames drawn. None
 // while a message box is open: the game is inside the call that opened it.
