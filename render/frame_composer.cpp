@@ -51,6 +51,7 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
     }
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
+    FrameComposer.answerBox = PixelBox();
     if (routine != nullptr) {
         routine(dc, 0, 0, width, height, pixels);
     }

@@ -41,6 +41,7 @@ std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
 RefreshPacing Pacing;
 std::string SharedResults; // what the page was last given for "Share results"
+PixelBox AnswerBoxShown;   // where the page was last told the answer box is
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -70,6 +71,11 @@ void DrawAndPresentFrame() {
     PagePresent(CanvasPixels.data(), width, height);
     if (FinishScreenText()) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
+    }
+    if (FrameComposer.answerBox != AnswerBoxShown) {
+        AnswerBoxShown = FrameComposer.answerBox;
+        PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
+                         AnswerBoxShown.height);
     }
     std::string shareable = ShareableResultsText();
     if (shareable != SharedResults) {
