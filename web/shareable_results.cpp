@@ -9,8 +9,11 @@ std::string ShareableResultsText() {
     if (ScreenIndex != ShowResults) {
         return text;
     }
-    // The results screen composes ResultsText afresh every frame.
-    const ResultsFilePieces file = ResultsFilePiecesFor(ResultsText);
+    // Composed here from the answers, as the results screen composes them: the
+    // frame that reaches the results screen has not drawn it yet.
+    char resultsText[RESULTS_TEXT_SIZE];
+    ComposeResultsText(Answers, resultsText, sizeof resultsText);
+    const ResultsFilePieces file = ResultsFilePiecesFor(resultsText);
     for (const char* piece : file.pieces) {
         text += piece;
     }

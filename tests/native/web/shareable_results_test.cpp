@@ -23,6 +23,7 @@ TEST(ShareableResults, AreTheResultsFilesTextOnTheResultsScreenOnly) {
     EXPECT_EQ(ShareableResultsText(), "");
 
     ScreenIndex = ShowResults;
+    const std::string beforeTheScreenDrew = ShareableResultsText();
     BaseClientWidth = 624;
     BaseClientHeight = 421;
     SaveRequested = true; // the frame also writes the file, for comparison
@@ -35,6 +36,7 @@ TEST(ShareableResults, AreTheResultsFilesTextOnTheResultsScreenOnly) {
     }
     const std::string shared = ShareableResultsText();
     EXPECT_EQ(shared, file);
+    EXPECT_EQ(beforeTheScreenDrew, file);
     EXPECT_EQ(shared.rfind("Lorvan.exe (version 2.0) results for user: Ane\n\n\n", 0), 0u);
     EXPECT_NE(shared.find("Bo"), std::string::npos);
     EXPECT_EQ(shared.find('\r'), std::string::npos);
