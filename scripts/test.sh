@@ -3,7 +3,8 @@
 #   1. the portable core natively, under AddressSanitizer and UBSan;
 #   2. the game fuzzer, for a bounded number of inputs, under the same sanitizers;
 #   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
-#   4. the browser page, built with Emscripten, in headless Chromium.
+#   4. the browser page, built with Emscripten, in Chromium, Firefox ESR and
+#      WebKitGTK (one suite, each case in every engine that has its feature).
 # Installs whatever is missing first. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
