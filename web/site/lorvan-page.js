@@ -432,3 +432,6 @@
     },
   };
 })();
+
+// Offline play: the site's service worker (offline.js).
+import("./offline.js").then((offline) => offline.registerOfflineCache(), () => {});
