@@ -21,7 +21,7 @@ const operations = {
       browser: "firefox",
       executablePath: executable,
       headless: true,
-      defaultViewport: { width, height, deviceScaleFactor: scale },
+      defaultViewport: null,
       downloadBehavior: { policy: "allow", downloadPath: downloads },
       extraPrefsFirefox: {
         // Each save lands in the folder at once, never behind a question.
@@ -30,9 +30,14 @@ const operations = {
         "browser.download.useDownloadDir": true,
         "browser.download.always_ask_before_handling_new_types": false,
         "browser.helperApps.neverAsk.saveToDisk": "text/plain",
+        // The display's own density: the protocol's emulated one leaves the
+        // canvas's device-pixel size (ResizeObserver) at one pixel per CSS pixel.
+        "layout.css.devPixelsPerPx": String(scale),
       },
     });
     [page] = await browser.pages();
+    // The viewport in CSS pixels (the first tab takes no default viewport).
+    await page.setViewport({ width, height });
     return null;
   },
   async open({ url }) {
