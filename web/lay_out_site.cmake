@@ -6,7 +6,7 @@
 #         -P lay_out_site.cmake
 #
 # The release is the first 16 hex digits of a SHA-256 over every file's name and
-# content. Every file the page asks for carries it as ?v=<release> (index.html's
+# content (and this script's). Every file the page asks for carries it as ?v=<release> (index.html's
 # src and href, the modules' relative imports, the module's lorvan.wasm, the
 # manifest's icons), so a browser never pairs a cached file of one release with
 # another's; the service worker's cache is named after it and precaches the
@@ -52,7 +52,10 @@ foreach(required index.html service-worker.js manifest.webmanifest)
 endforeach()
 
 # -- The release ----------------------------------------------------------------------
-set(digests "")
+# This script's own text counts too: a change in how the site is laid out is a
+# new release.
+file(SHA256 ${CMAKE_CURRENT_LIST_FILE} digest)
+set(digests "lay_out_site.cmake ${digest}\n")
 foreach(name ${site_names})
     file(SHA256 "${from_${name}}" digest)
     string(APPEND digests "${name} ${digest}\n")
@@ -142,10 +145,14 @@ set(LORVAN_RELEASE ${release})
 configure_file(${from_service-worker.js} ${SITE_DIR}/service-worker.js @ONLY)
 
 # -- Headers for hosts that set them (the _headers format) ----------------------------
+# The page and the worker are asked again on every visit, so a new release is seen;
+# every other address carries its release.
 file(WRITE ${SITE_DIR}/_headers "/*
   Content-Security-Policy: ${policy}; frame-ancestors 'none'
   X-Content-Type-Options: nosniff
   Referrer-Policy: no-referrer
+/
+  Cache-Control: no-cache
 /index.html
   Cache-Control: no-cache
 /service-worker.js
