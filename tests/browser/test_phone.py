@@ -10,7 +10,7 @@ page's address go to the clipboard, which a page dialog says."""
 
 import re
 
-from lorvan_browser import Viewport, run_test  # first: it finds the end-to-end helpers
+from lorvan_browser import MENU_ITEMS, Viewport, run_test  # first: it finds the end-to-end helpers
 
 from lorvan_e2e import check, wait_until
 from test_whole_game import ANSWERS, FILE_NAME, TYPED
@@ -145,7 +145,7 @@ def play_on_the_phone(page):
     page.screenshot("results on the phone")
 
     tap_text(page, "File", '[role="menubar"] [aria-haspopup]')
-    tap_text(page, "Save results", '[role^="menuitem"]')
+    tap_text(page, "Save results", MENU_ITEMS)
     page.wait_for_box("Results Saved")
     data = page.wait_for_download(FILE_NAME)
     expected = results_file_bytes(read_defaults(data, ANSWERS))
@@ -154,7 +154,7 @@ def play_on_the_phone(page):
     page.wait_for_no_box()
 
     tap_text(page, "File", '[role="menubar"] [aria-haspopup]')
-    tap_text(page, "Share results", '[role^="menuitem"]')
+    tap_text(page, "Share results", MENU_ITEMS)
     said = wait_until("a page dialog about the copy", lambda: page.js(
         "const d = document.querySelector('dialog[open]'); return d && d.textContent"))
     copied = page.js("return [window.copiedText, location.href]")
