@@ -4,6 +4,7 @@ import { shared } from "./constants.js";
 import { post, session } from "./game-session.js";
 import { openMenuByMnemonic } from "./menus.js";
 import { noteTyping } from "./screen-reader.js";
+import { noteTyped } from "./typed-word.js";
 
 // The keys whose key-down was taken by the game and whose key-up it still awaits.
 const heldKeys = new Set();
@@ -78,6 +79,7 @@ function onKeyDown(event) {
     heldKeys.add(virtualKey);
     if (character >= 0) {
       post(shared.message.char, character);
+      noteTyped(character);
       if (character !== shared.key.return && character !== shared.key.escape) {
         noteTyping();
       }

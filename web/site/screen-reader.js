@@ -22,12 +22,12 @@ function show(texts) {
     region.lastElementChild.remove();
   }
   texts.forEach((text, i) => {
-    let paragraph = region.children[i];
+    const paragraph = region.children[i];
     if (!paragraph) {
-      paragraph = document.createElement("p");
-      region.append(paragraph);
-    }
-    if (paragraph.textContent !== text) {
+      const added = document.createElement("p");
+      added.textContent = text;
+      region.append(added);
+    } else if (paragraph.textContent !== text) {
       paragraph.textContent = text;
     }
   });

@@ -6,6 +6,7 @@
 import { shared } from "./constants.js";
 import { keyStrokeRoom, post, postKeyStroke, session } from "./game-session.js";
 import { noteTyping } from "./screen-reader.js";
+import { lastWordLength, noteTyped } from "./typed-word.js";
 
 // What the field holds between changes: one space, so that Backspace always has
 // something to delete and so reports itself.
@@ -15,7 +16,6 @@ const field = document.getElementById("touch-keys");
 const canvas = document.getElementById("game");
 let composing = false;
 let backspaceKeyPosted = false; // the Backspace key's own key-down already erased
-let typedWord = ""; // what was typed since the last Enter, for deleting a word
 let answerBox = [0, 0, 0, 0];
 
 function resetField() {
@@ -28,7 +28,7 @@ function postChange(erased, typed) {
   let room = keyStrokeRoom();
   for (; erased > 0 && room > 0; --erased, --room) {
     postKeyStroke(shared.key.back, shared.key.back);
-    typedWord = typedWord.slice(0, -1);
+    noteTyped(shared.key.back);
     noteTyping();
   }
   for (const character of typed) {
@@ -37,24 +37,19 @@ function postChange(erased, typed) {
     }
     if (character === "\n") {
       postKeyStroke(shared.key.return, shared.key.return);
-      typedWord = "";
+      noteTyped(shared.key.return);
     } else {
       const code = character.charCodeAt(0);
       // The game takes only ' ' to '~'; it drops anything else, as on Windows.
       if (code < 256) {
-        post(shared.message.char, code);
-        typedWord += character;
-        noteTyping();
+        if (post(shared.message.char, code)) {
+          noteTyped(code);
+          noteTyping();
+        }
       }
     }
     --room;
   }
-}
-
-// Backspaces for the last word typed and the spaces after it.
-function lastWordLength() {
-  const trimmed = typedWord.replace(/ +$/, "");
-  return typedWord.length - trimmed.length + (trimmed.length - trimmed.lastIndexOf(" ") - 1);
 }
 
 function takeFieldChange() {

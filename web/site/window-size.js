@@ -9,7 +9,7 @@ import { placeField } from "./touch-input.js";
 
 const root = document.documentElement;
 const gameWindow = document.getElementById("window");
-const client = document.getElementById("client");
+const chrome = [gameWindow.querySelector(".caption"), gameWindow.querySelector(".menu-bar")];
 const canvas = document.getElementById("game");
 const fillButton = document.getElementById("fill-button");
 let devicePixels = null;
@@ -28,7 +28,8 @@ function followViewport() {
   setPixels("--viewport-height", view ? view.height * zoom : window.innerHeight);
   setPixels("--viewport-left", view && !zoomed ? view.offsetLeft : 0);
   setPixels("--viewport-top", view && !zoomed ? view.offsetTop : 0);
-  setPixels("--window-chrome-height", gameWindow.offsetHeight - client.offsetHeight);
+  // The caption and the menu bar, above the client area.
+  setPixels("--window-chrome-height", chrome.reduce((sum, part) => sum + part.getBoundingClientRect().height, 0));
 }
 
 // Tells the game the canvas's size in device pixels.
@@ -60,9 +61,15 @@ export function startWindowSize() {
   new ResizeObserver((entries) => {
     const entry = entries[entries.length - 1];
     const size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-    devicePixels = size ? [size.inlineSize, size.blockSize] : null;
+    // The exact device pixels, where the browser knows them; an emulated pixel
+    // ratio (a phone's, in developer tools) is not always in them.
+    const ratio = window.devicePixelRatio || 1;
+    const trusted = size && Math.abs(size.inlineSize - entry.contentRect.width * ratio) <= ratio;
+    devicePixels = trusted ? [size.inlineSize, size.blockSize] : null;
     fitCanvas();
   }).observe(canvas);
+  const chromeObserver = new ResizeObserver(followViewport);
+  chrome.forEach((part) => chromeObserver.observe(part));
 
   fillButton.addEventListener("click", () => {
     const filling = gameWindow.classList.toggle("filling");
