@@ -9,6 +9,8 @@
 // The message numbers and virtual-key codes the rules look at, as Win32 defines them.
 enum : unsigned { MESSAGE_QUIT = 0x0012, MESSAGE_KEYDOWN = 0x0100, MESSAGE_CHAR = 0x0102 };
 enum : int {
+    KEY_BACK = 0x08,   // Backspace; the page posts it for an on-screen keyboard's deletion
+    KEY_RETURN = 0x0D, // Enter; likewise for a line break typed on it
     KEY_CONTROL = 0x11,
     KEY_ALT = 0x12,
     KEY_ESCAPE = 0x1B,

@@ -5,7 +5,8 @@
 static_assert(MESSAGE_QUIT == WM_QUIT && MESSAGE_KEYDOWN == WM_KEYDOWN && MESSAGE_CHAR == WM_CHAR,
               "message numbers match Win32");
 static_assert(KEY_ESCAPE == VK_ESCAPE && KEY_F1 == VK_F1 && KEY_F5 == VK_F5 && KEY_F6 == VK_F6 &&
-                  KEY_CONTROL == VK_CONTROL && KEY_ALT == VK_MENU,
+                  KEY_CONTROL == VK_CONTROL && KEY_ALT == VK_MENU && KEY_BACK == VK_BACK &&
+                  KEY_RETURN == VK_RETURN,
               "key codes match Win32");
 
 bool PumpMessage(HWND window, MSG* message) {

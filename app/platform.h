@@ -49,9 +49,15 @@ enum : unsigned {
     MESSAGE_YES_NO_CANCEL = 0x03,
     MESSAGE_ICON_ERROR = 0x10,
     MESSAGE_ICON_QUESTION = 0x20,
-    MESSAGE_ICON_INFORMATION = 0x40
+    MESSAGE_ICON_INFORMATION = 0x40,
+    MESSAGE_TYPE_MASK = 0x0F // the bits of a style that choose its buttons
 };
-enum : int { MESSAGE_ANSWER_OK = 1, MESSAGE_ANSWER_CANCEL = 2, MESSAGE_ANSWER_YES = 6, MESSAGE_ANSWER_NO = 7 };
+enum : int {
+    MESSAGE_ANSWER_OK = 1,
+    MESSAGE_ANSWER_CANCEL = 2,
+    MESSAGE_ANSWER_YES = 6,
+    MESSAGE_ANSWER_NO = 7
+};
 
 // Outcome of writing a text file.
 enum FileWriteResult { FILE_WRITTEN, FILE_OPEN_FAILED, FILE_WRITE_FAILED };

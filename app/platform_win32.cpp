@@ -17,7 +17,8 @@ static_assert(BACKGROUND_TRANSPARENT == TRANSPARENT && BACKGROUND_OPAQUE == OPAQ
               "background modes match SetBkMode");
 static_assert(MESSAGE_YES_NO_CANCEL == MB_YESNOCANCEL && MESSAGE_ICON_ERROR == MB_ICONERROR &&
                   MESSAGE_ICON_QUESTION == MB_ICONQUESTION &&
-                  MESSAGE_ICON_INFORMATION == MB_ICONINFORMATION && MESSAGE_ANSWER_YES == IDYES &&
+                  MESSAGE_ICON_INFORMATION == MB_ICONINFORMATION &&
+                  MESSAGE_TYPE_MASK == MB_TYPEMASK && MESSAGE_ANSWER_YES == IDYES &&
                   MESSAGE_ANSWER_NO == IDNO && MESSAGE_ANSWER_CANCEL == IDCANCEL,
               "message box values match MessageBoxA");
 

@@ -45,14 +45,20 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
         BaseClientWidth = width;
         BaseClientHeight = height;
     }
-    FrameComposer.backgroundPhase = static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
+    if (!FrameComposer.holdBackground) {
+        FrameComposer.backgroundPhase =
+            static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
+    }
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
+    FrameComposer.answerBox = PixelBox();
     if (routine != nullptr) {
         routine(dc, 0, 0, width, height, pixels);
     }
     if (ShowFpsOverlay) {
+        FrameComposer.drawingOverlay = true;
         DrawFpsOverlay(dc);
+        FrameComposer.drawingOverlay = false;
     }
     AppSettings.recordBaseSize = false;
 }

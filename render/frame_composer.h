@@ -8,6 +8,21 @@
 
 #include <cstdint>
 
+// A rectangle by its top-left corner and size, in back-buffer pixels.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline bool operator==(const PixelBox& a, const PixelBox& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+inline bool operator!=(const PixelBox& a, const PixelBox& b) {
+    return !(a == b);
+}
+
 // The composer's own state, kept for the whole run.
 struct FrameComposerState {
     unsigned char backgroundPhase = 0; // +5 each frame, wrapping at 256
@@ -16,6 +31,15 @@ struct FrameComposerState {
     int framesDrawn = 0;               // frames drawn with the overlay on
     int framesThisSecond = 0;
     int currentFps = 0; // the rate the overlay shows
+    // Set while the overlay draws, so that what watches the drawn texts (the
+    // page's live region) can tell the overlay's texts from the screen's.
+    bool drawingOverlay = false;
+    // Set from outside to keep the background's phase where it is (the page's
+    // "Still background"); the background is still drawn every frame.
+    bool holdBackground = false;
+    // Where the last frame drew its question's text box, all zero when it drew
+    // none, for the page's answer field that lies over it.
+    PixelBox answerBox;
 };
 extern FrameComposerState FrameComposer;
 

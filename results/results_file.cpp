@@ -49,20 +49,17 @@ void SaveResultsFile(const char* resultsText) {
     SaveResultsFileAt(fileName, resultsText);
 }
 
-void SaveResultsFileAt(const char* path, const char* resultsText) {
+ResultsFilePieces ResultsFilePiecesFor(const char* resultsText) {
     // The header keeps the name exactly as the player typed it.
-    const char* const pieces[] = {"Lorvan.exe (version 2.0) results for user: ",
-                                  Answers.userName,
-                                  "\n\n\n",
-                                  resultsText,
-                                  "\n\n\n",
-                                  "Download Lorvan the word game at:\n",
-                                  AppSettings.downloadLink,
-                                  "\n\n",
-                                  "Website: ",
-                                  AppSettings.productPageLink};
-    const int pieceCount = static_cast<int>(sizeof pieces / sizeof pieces[0]);
-    if (PlatformWriteTextFile(path, pieces, pieceCount) != FILE_WRITTEN) {
+    return ResultsFilePieces{{"Lorvan.exe (version 2.0) results for user: ", Answers.userName,
+                              "\n\n\n", resultsText, "\n\n\n",
+                              "Download Lorvan the word game at:\n", AppSettings.downloadLink,
+                              "\n\n", "Website: ", AppSettings.productPageLink}};
+}
+
+void SaveResultsFileAt(const char* path, const char* resultsText) {
+    const ResultsFilePieces file = ResultsFilePiecesFor(resultsText);
+    if (PlatformWriteTextFile(path, file.pieces, RESULTS_FILE_PIECE_COUNT) != FILE_WRITTEN) {
         ShowSaveFailed();
         return;
     }

@@ -16,6 +16,14 @@ enum {
 static_assert(RESULTS_FILE_NAME_LONGEST + 1 <= RESULTS_FILE_NAME_SIZE,
               "the file name buffer holds the longest name");
 
+// The results file's text, as the pieces it is written in, in order, with line
+// feeds as "\n"; they point into the answers and the settings and resultsText.
+enum { RESULTS_FILE_PIECE_COUNT = 10 };
+struct ResultsFilePieces {
+    const char* pieces[RESULTS_FILE_PIECE_COUNT];
+};
+ResultsFilePieces ResultsFilePiecesFor(const char* resultsText);
+
 // Whether Windows refuses c anywhere in a file name.
 bool IsForbiddenInFileName(char c);
 

@@ -22,7 +22,8 @@ PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left
 // Selects the replaced font back and deletes the prompt font.
 void EndQuestionPrompt(DrawContext dc, const PromptFont& font);
 
-// Lays the box out 30 base units from the left and baseY from the top, and draws it.
+// Lays the box out 30 base units from the left and baseY from the top, draws it,
+// and notes where it stands as the frame's answer box.
 void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
                   int right, int bottom, unsigned char* pixels, int baseY);
 

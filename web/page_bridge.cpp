@@ -6,6 +6,9 @@
 
 namespace {
 
+EM_JS(void, StartPage, (const char* constantsJson),
+      { LorvanPage.start(UTF8ToString(constantsJson)); });
+
 // Awaits the page's dialog. Asyncify unwinds the WebAssembly stack while the
 // promise is pending and rewinds it with the answer, so the game calls this as
 // the synchronous message box it is everywhere else.
@@ -28,10 +31,31 @@ EM_JS(void, SetTitleFromHeap, (const char* title), { LorvanPage.setTitle(UTF8ToS
 
 EM_JS(void, SayGameEnded, (), { LorvanPage.gameEnded(); });
 
+EM_JS(void, SetShareableResultsFromHeap, (const char* text, unsigned length),
+      { LorvanPage.setShareableResults(UTF8ToString(text, length)); });
+
+EM_JS(void, SetAnswerBoxRect, (int left, int top, int width, int height),
+      { LorvanPage.setAnswerBox(left, top, width, height); });
+
 } // namespace
 
+void PageStart(const char* constantsJson) {
+    StartPage(constantsJson);
+}
+
+namespace {
+bool BoxOpen = false;
+}
+
 int PageMessageBox(const char* text, const char* caption, unsigned style) {
-    return AwaitPageDialog(text, caption, style);
+    BoxOpen = true;
+    const int answer = AwaitPageDialog(text, caption, style);
+    BoxOpen = false;
+    return answer;
+}
+
+bool PageBoxIsOpen() {
+    return BoxOpen;
 }
 
 void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length) {
@@ -52,4 +76,12 @@ void PageSetTitle(const char* title) {
 
 void PageGameEnded() {
     SayGameEnded();
+}
+
+void PageSetShareableResults(const char* text, std::size_t length) {
+    SetShareableResultsFromHeap(text, static_cast<unsigned>(length));
+}
+
+void PageSetAnswerBox(int left, int top, int width, int height) {
+    SetAnswerBoxRect(left, top, width, height);
 }

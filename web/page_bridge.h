@@ -3,9 +3,17 @@
 
 #include <cstddef>
 
+// Hands the page the numbers it shares with the module (WritePageConstants);
+// the first call of all, before the page is asked anything else.
+void PageStart(const char* constantsJson);
+
 // Shows a modal dialog drawn by the page and waits, without blocking the page,
 // for the player's answer: a MESSAGE_ANSWER_* value. No frame runs meanwhile.
 int PageMessageBox(const char* text, const char* caption, unsigned style);
+
+// Whether a message box is waiting for its answer. The page may still call the
+// module meanwhile; nothing that draws or takes messages may run then.
+bool PageBoxIsOpen();
 
 // Offers bytes to the player as a download under the given file name.
 void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t length);
@@ -22,3 +30,11 @@ void PageSetTitle(const char* title);
 
 // The game has ended: the page says so and how to start a new game.
 void PageGameEnded();
+
+// The results file's text with line feeds, for the page's "Share results", while
+// the results screen shows; empty otherwise.
+void PageSetShareableResults(const char* text, std::size_t length);
+
+// Where the question screen's text box lies, in canvas pixels, so the page can
+// place its answer field over it; all zero while the screen has none.
+void PageSetAnswerBox(int left, int top, int width, int height);

@@ -21,6 +21,23 @@ int QueueHead = 0;
 int QueueLength = 0;
 unsigned char KeyState[256]; // high bit set while a key is down, as GetKeyboardState gives it
 
+// Keys whose key-down was queued and whose key-up has not been yet. The queue keeps
+// a place for each one's key-up: a key-up dropped would leave its key down for
+// good, and a Ctrl held for ever swallows every character typed after it.
+bool KeyUpOwed[256];
+int KeyUpsOwed = 0;
+
+// Places the page's messages may still take, beyond the owed key-ups and the
+// room kept for the messages the game posts itself.
+int FreePlaces() {
+    return QUEUE_CAPACITY - ROOM_KEPT_FOR_THE_GAME - KeyUpsOwed - QueueLength;
+}
+
+void ForgetOwedKeyUps() {
+    std::memset(KeyUpOwed, 0, sizeof KeyUpOwed);
+    KeyUpsOwed = 0;
+}
+
 bool IsKeyMessage(unsigned message) {
     return message == MESSAGE_KEYDOWN || message == PAGE_KEYUP || message == MESSAGE_CHAR;
 }
@@ -62,11 +79,31 @@ void Dispatch(const PageMessage& removed) {
 
 } // namespace
 
-void PostPageMessage(unsigned message, unsigned wParam) {
-    if (IsKeyMessage(message) && QueueLength >= QUEUE_CAPACITY - ROOM_KEPT_FOR_THE_GAME) {
-        return;
+bool PostPageMessage(unsigned message, unsigned wParam) {
+    const unsigned key = wParam & 0xFF;
+    if (message == PAGE_KEYUP && KeyUpOwed[key]) {
+        KeyUpOwed[key] = false; // its place was kept
+        --KeyUpsOwed;
+        Append(message, wParam);
+        return true;
+    }
+    // A first key-down needs a place for itself and one kept for its key-up; a
+    // repeat of a key already down has its key-up's place.
+    const bool firstDown = message == MESSAGE_KEYDOWN && !KeyUpOwed[key];
+    if (FreePlaces() < (firstDown ? 2 : 1)) {
+        return false;
+    }
+    if (firstDown) {
+        KeyUpOwed[key] = true;
+        ++KeyUpsOwed;
     }
     Append(message, wParam);
+    return true;
+}
+
+int PageKeyStrokeRoom() {
+    const int free = FreePlaces();
+    return free > 0 ? free / 3 : 0;
 }
 
 bool PumpPageMessage() {
@@ -93,6 +130,8 @@ bool PumpPageMessage() {
 
 void ForgetKeysAfterBox() {
     std::memset(KeyState, 0, sizeof KeyState);
+    // The box took the keys' key-ups, as it does in the exe.
+    ForgetOwedKeyUps();
     int kept = 0;
     for (int i = 0; i < QueueLength; ++i) {
         const PageMessage& waiting = Queue[(QueueHead + i) % QUEUE_CAPACITY];
@@ -108,4 +147,5 @@ void ResetPageMessages() {
     QueueHead = 0;
     QueueLength = 0;
     std::memset(KeyState, 0, sizeof KeyState);
+    ForgetOwedKeyUps();
 }

@@ -17,9 +17,15 @@ enum : unsigned {
     PAGE_COMMAND = 0x0111
 };
 
-// Queues a message from the page. Key messages are dropped when the queue is
-// nearly full, so the messages the game posts itself always find room.
-void PostPageMessage(unsigned message, unsigned wParam);
+// Queues a message from the page; returns false when it was dropped. The page's
+// messages are dropped when the queue is nearly full, so the messages the game
+// posts itself always find room; but a key-up is never dropped after its key-down
+// was taken, since the queue keeps a place for it.
+bool PostPageMessage(unsigned message, unsigned wParam);
+
+// How many more whole key strokes (key-down, character, key-up) the queue takes
+// now: the page posts no more characters than that from one input event.
+int PageKeyStrokeRoom();
 
 // Removes at most one message: updates the key state, applies the game's key
 // rules, then does what the window procedure does with it (a menu command, a

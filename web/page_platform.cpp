@@ -20,13 +20,10 @@ std::int64_t PlatformCalendarSecond() {
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
-void PlatformSleep(int milliseconds) {
-    // A page cannot sleep without giving up its turn, and the frame loop here is
-    // paced by display refreshes, so the game never asks; should it, the wait is
-    // kept as the exe keeps it, by holding the thread.
-    const double until = emscripten_get_now() + milliseconds;
-    while (emscripten_get_now() < until) {
-    }
+void PlatformSleep(int) {
+    // A page cannot sleep without giving up its turn, and its frame loop waits on
+    // the display's refreshes instead, so nothing here asks; should anything ask,
+    // it returns at once: holding the thread would freeze the tab.
 }
 
 int PlatformMessageBox(const char* text, const char* caption, unsigned style) {

@@ -1,5 +1,7 @@
 #include "web/screen_text.h"
 
+#include "render/frame_composer.h"
+
 #include <string>
 
 namespace {
@@ -7,10 +9,6 @@ namespace {
 std::string Gathering;
 std::string LastText; // the latest text noted this frame, to skip its shadow's twin
 std::string Shown;
-
-bool IsOverlayText(const std::string& text) {
-    return text.rfind("Frames drawn: ", 0) == 0 || text.rfind("Current FPS: ", 0) == 0;
-}
 
 } // namespace
 
@@ -20,11 +18,12 @@ void BeginScreenText() {
 }
 
 void NoteDrawnText(const char* text, int length) {
-    if (text == nullptr || length <= 0) {
+    // The overlay's counts change every frame and are no part of the screen.
+    if (text == nullptr || length <= 0 || FrameComposer.drawingOverlay) {
         return;
     }
     std::string drawn(text, static_cast<std::size_t>(length));
-    if (drawn == LastText || IsOverlayText(drawn)) {
+    if (drawn == LastText) {
         return;
     }
     if (!Gathering.empty()) {

@@ -11,7 +11,8 @@ enum : char { SCREEN_TEXT_SEPARATOR = '\x1F' };
 void BeginScreenText();
 
 // Notes one drawn text. A text drawn twice in a row (a shadow, then the text) is
-// noted once; the frame-rate overlay, whose count changes every frame, is left out.
+// noted once; the frame-rate overlay's texts, drawn while the composer says it
+// draws the overlay, are left out.
 void NoteDrawnText(const char* text, int length);
 
 // Ends the frame. Returns true when its texts differ from the last frame's: only

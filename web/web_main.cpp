@@ -2,53 +2,46 @@
 //
 // The loop runs on the display's refreshes (requestAnimationFrame). At each one
 // it either starts a frame - the first message, the frame drawn and presented -
-// or, while the last frame's budget has not passed, takes more messages, as the
-// exe takes one after each 10 ms sleep. At the standard cap of 30 a frame is
-// drawn every other refresh of a 60 Hz display; after F6 one at every refresh.
+// or, while the next frame is not yet due, takes messages, as the exe takes one
+// after each 10 ms sleep. The pacing is on time (web/refresh_pacing.h), so every
+// refresh rate gives the cap's frame rate; after F6 a frame at every refresh.
 #include "app/frame_pacing.h"
 #include "app/game_state.h"
 #include "app/platform.h"
 #include "app/window_title.h"
 #include "render/frame_composer.h"
 #include "text_renderer/text_renderer.h"
+#include "web/base_layout.h"
 #include "web/canvas_copy.h"
 #include "web/page_bridge.h"
+#include "web/page_constants.h"
 #include "web/page_messages.h"
+#include "web/refresh_pacing.h"
 #include "web/screen_text.h"
+#include "web/shareable_results.h"
 
 #include <emscripten.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace {
 
 // The canvas in device pixels, which the game draws into.
 struct CanvasSize {
-    int width = 624; // the client area of the exe's 640 by 480 window
-    int height = 421;
+    int width = BASE_CLIENT_WIDTH;
+    int height = BASE_CLIENT_HEIGHT;
 };
-
-// The layout's base, which the exe takes from the client pixels of its first
-// frame at 96 dots per inch: here the page's window is made with the exe's client
-// area, 624 by 421 CSS pixels, and the frame has a pixel for every device pixel.
-// On a display of two device pixels per CSS pixel the layout scale starts at 2,
-// and every position and every font (whose height follows the layout scale) is
-// twice as large and as sharp, in the proportions of 96 dpi; a browser window too
-// small for 624 by 421 shows the game smaller, as a window resized. The renderer
-// is told 96 dpi: telling it 96 times the ratio as well would enlarge every text
-// a second time.
-enum { BASE_LAYOUT_WIDTH = 624, BASE_LAYOUT_HEIGHT = 421, PIXELS_PER_INCH = 96 };
 
 CanvasSize Canvas;
 std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
-FrameClock Clock;
-bool FrameDrawn = false; // a frame has been drawn, so Clock paces the next one
-std::uint32_t LastMessageTick = 0;
-enum : std::uint32_t { MOST_MESSAGES_PER_REFRESH = 4 };
+RefreshPacing Pacing;
+std::string SharedResults; // what the page was last given for "Share results"
+PixelBox AnswerBoxShown;   // where the page was last told the answer box is
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -63,13 +56,13 @@ void DrawAndPresentFrame() {
 
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
-    BindDrawContext(context, BackBuffer.data(), width, height, PIXELS_PER_INCH);
+    BindDrawContext(context, BackBuffer.data(), width, height, PAGE_PIXELS_PER_INCH);
     context.onTextDrawn = NoteDrawnText;
     BeginScreenText();
     if (AppSettings.recordBaseSize) {
         // The composer would record the frame's device pixels.
-        BaseClientWidth = BASE_LAYOUT_WIDTH;
-        BaseClientHeight = BASE_LAYOUT_HEIGHT;
+        BaseClientWidth = BASE_CLIENT_WIDTH;
+        BaseClientHeight = BASE_CLIENT_HEIGHT;
         AppSettings.recordBaseSize = false;
     }
     ComposeFrame(&context, width, height, BackBuffer.data());
@@ -79,6 +72,16 @@ void DrawAndPresentFrame() {
     if (FinishScreenText()) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
     }
+    if (FrameComposer.answerBox != AnswerBoxShown) {
+        AnswerBoxShown = FrameComposer.answerBox;
+        PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
+                         AnswerBoxShown.height);
+    }
+    std::string shareable = ShareableResultsText();
+    if (shareable != SharedResults) {
+        SharedResults.swap(shareable);
+        PageSetShareableResults(SharedResults.data(), SharedResults.size());
+    }
 }
 
 void EndGame() {
@@ -86,43 +89,45 @@ void EndGame() {
     PageGameEnded();
 }
 
-// While a frame waits out its budget the exe takes one message after each 10 ms
-// sleep; a display refresh comes every 16.7 ms or so, so each one takes a message
-// for every 10 ms that passed since the last, a few at most after a stall.
-void TakeMessagesWhileWaiting() {
-    const std::uint32_t now = PlatformTickCount();
-    std::uint32_t steps = (now - LastMessageTick) / 10;
-    steps = steps < 1 ? 1 : (steps > MOST_MESSAGES_PER_REFRESH ? MOST_MESSAGES_PER_REFRESH : steps);
-    for (std::uint32_t i = 0; i < steps; ++i) {
-        LastMessageTick = now;
+// Takes count messages; false when the quit message came and the game ended.
+bool TakeMessages(int count) {
+    for (int i = 0; i < count; ++i) {
         if (PumpPageMessage()) {
             EndGame();
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 void OnDisplayRefresh() {
-    if (FrameDrawn && FrameStillPacing(Clock)) {
-        TakeMessagesWhileWaiting();
-        return;
+    if (PageBoxIsOpen()) {
+        return; // the loop stands still inside the call that opened the box
     }
-    Clock = StartFrameClock();
-    LastMessageTick = Clock.startTick;
-    if (PumpPageMessage()) {
-        EndGame();
-        return;
+    const RefreshStep step = PaceRefresh(Pacing, emscripten_get_now());
+    if (step.drawFrame) {
+        FrameClock clock = StartFrameClock();
+        if (!TakeMessages(1)) {
+            return;
+        }
+        DrawAndPresentFrame();
+        FinishFrame(clock); // forgets the save request, as after every frame
+        ScheduleNextFrame(Pacing, AppSettings.frameRateCap);
     }
-    DrawAndPresentFrame();
-    FinishFrame(Clock);
-    FrameDrawn = true;
+    TakeMessages(step.messages);
 }
 
 } // namespace
 
-// The page's events, posted as the window messages the game's rules expect.
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanPost(unsigned message, unsigned wParam) {
-    PostPageMessage(message, wParam);
+// The page's events, posted as the window messages the game's rules expect: 1
+// when the message was queued, 0 when it was dropped.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanPost(unsigned message, unsigned wParam) {
+    return PostPageMessage(message, wParam) ? 1 : 0;
+}
+
+// How many more whole key strokes the queue takes now.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanKeyStrokeRoom() {
+    return PageKeyStrokeRoom();
 }
 
 // The canvas's backing store in device pixels.
@@ -131,15 +136,27 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height) {
     Canvas.height = height > 0 ? height : 0;
 }
 
+// 1 holds the background's animation phase (the page's "Still background"), 0
+// lets it run on; every other pixel stays the game's.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanHoldBackground(int hold) {
+    FrameComposer.holdBackground = hold != 0;
+}
+
 // Draws and presents count frames at once, without messages or pacing, for the
-// performance measurement (docs/performance.md).
-extern "C" EMSCRIPTEN_KEEPALIVE void LorvanDrawFrames(int count) {
-    for (int i = 0; i < count; ++i) {
+// performance measurement (docs/performance.md); returns the frames drawn. None
+// while a message box is open: the game is inside the call that opened it.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanDrawFrames(int count) {
+    int drawn = 0;
+    for (; drawn < count && !PageBoxIsOpen(); ++drawn) {
         DrawAndPresentFrame();
     }
+    return drawn;
 }
 
 int main() {
+    char constants[1024];
+    WritePageConstants(constants, sizeof constants);
+    PageStart(constants);
     PageSetTitle(GAME_WINDOW_TITLE);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Never returns: the loop runs on the page's refreshes until the game ends.

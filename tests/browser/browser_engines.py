@@ -143,7 +143,6 @@ class ChromiumDriver(SeleniumDriver):
                  screenOrientation={"type": "portraitPrimary" if viewport.height > viewport.width
                                     else "landscapePrimary", "angle": 0})
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
-        self.cdp("Emulation.setEmitTouchEventsForMouse", enabled=True, configuration="mobile")
         self.cdp("Emulation.setUserAgentOverride", userAgent=viewport.user_agent)
 
     def cdp(self, method, **params):

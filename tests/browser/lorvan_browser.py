@@ -178,7 +178,9 @@ return null;
 """
 
 MENU_TITLES = '[role="menubar"] [aria-haspopup], .menu-title'
-MENU_ITEMS = '[role="menuitem"], [role="menuitemcheckbox"], [role="menuitemradio"]'
+# The items of the menus, not the menu bar's titles (menu items too, in ARIA's terms).
+MENU_ITEMS = ('[role="menuitem"]:not([aria-haspopup]), [role="menuitemcheckbox"], '
+              '[role="menuitemradio"]')
 
 
 class Page:

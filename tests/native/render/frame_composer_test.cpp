@@ -105,6 +105,23 @@ TEST_F(Composer, MovesThePhaseBy5AndRunsThroughAll256Values) {
     EXPECT_EQ(FrameComposer.backgroundPhase, 5);
 }
 
+TEST_F(Composer, AHeldBackgroundStaysStillAndMovesOnFromWhereItWasHeld) {
+    Compose(64, 48);
+    Compose(64, 48);
+    FrameComposer.holdBackground = true;
+    Compose(64, 48);
+    const std::vector<unsigned char> held = buffer;
+    EXPECT_EQ(FrameComposer.backgroundPhase, 10);
+    for (int frame = 0; frame < 3; ++frame) {
+        Compose(64, 48);
+        EXPECT_EQ(buffer, held) << "frame " << frame;
+    }
+    FrameComposer.holdBackground = false;
+    Compose(64, 48);
+    EXPECT_EQ(FrameComposer.backgroundPhase, 15);
+    EXPECT_NE(buffer, held);
+}
+
 TEST_F(Composer, CallsTheScreenWithTheClientRectangleAfterTheBackground) {
     ShowFpsOverlay = true;
     Compose(300, 200, RecordingRoutine);

@@ -189,6 +189,7 @@ TEST_F(QuestionScreensDrawTest, IntroductionGreetsThePlayerLiterally) {
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
         ExpectTexts(calls, expected);
         ExpectFontsTidied();
+        EXPECT_EQ(FrameComposer.answerBox, PixelBox()); // no box after the name screen's
     }
 }
 
@@ -277,6 +278,8 @@ TEST_F(QuestionScreensDrawTest, EveryQuestionAtTheBaseSizeAndResized) {
             ExpectTexts(calls, expected);
             ExpectFontsTidied();
             EXPECT_EQ(box.showCaret, 1);
+            const PixelBox answerBox = {s.X(30), s.Y(screen.boxTop), s.X(screen.boxWidth), s.Y(33)};
+            EXPECT_EQ(FrameComposer.answerBox, answerBox);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "web/page_messages.h"
 
 #include "app/game_state.h"
+#include "render/frame_composer.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
 #include "web/screen_text.h"
@@ -122,19 +123,94 @@ TEST(PageMessages, AFloodOfKeysNeverCrowdsOutTheQuitMessage) {
     EXPECT_EQ(std::string(KeyBuffer).size(), KEY_BUFFER_SIZE - 1u); // full, never past its end
 }
 
+// Pumps until the queue is empty; true when the quit message came.
+bool PumpUntilEmpty() {
+    for (int pump = 0; pump < 4096; ++pump) {
+        if (PumpPageMessage()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
+    StartFreshGame();
+    ResetFake();
+    ResetPageMessages();
+    ASSERT_TRUE(PostPageMessage(MESSAGE_KEYDOWN, VK_CTRL));
+    int downsTaken = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const unsigned key = VK_LETTER_A + i % 26;
+        const bool downTaken = PostPageMessage(MESSAGE_KEYDOWN, key);
+        PostPageMessage(MESSAGE_CHAR, 1 + i % 26); // Ctrl with a letter types a control code
+        const bool upTaken = PostPageMessage(PAGE_KEYUP, key);
+        EXPECT_TRUE(upTaken || !downTaken)
+            << "stroke " << i << ": key-up dropped after its key-down";
+        downsTaken += downTaken ? 1 : 0;
+    }
+    EXPECT_GT(downsTaken, 100);
+    EXPECT_LT(downsTaken, 2000); // the flood did fill the queue
+    EXPECT_EQ(PageKeyStrokeRoom(), 0);
+    EXPECT_TRUE(PostPageMessage(PAGE_KEYUP, VK_CTRL));
+    EXPECT_FALSE(PumpUntilEmpty());
+    EXPECT_STREQ(KeyBuffer, "");
+
+    // Ctrl is up again: the next letters are typed.
+    for (const char c : std::string("bc")) {
+        PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A + (c - 'a'));
+        PostPageMessage(MESSAGE_CHAR, static_cast<unsigned>(c));
+        PostPageMessage(PAGE_KEYUP, VK_LETTER_A + (c - 'a'));
+    }
+    EXPECT_FALSE(PumpUntilEmpty());
+    EXPECT_STREQ(KeyBuffer, "bc");
+}
+
+TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
+    StartFreshGame();
+    ResetFake();
+    ResetPageMessages();
+    const int room = PageKeyStrokeRoom();
+    ASSERT_GT(room, 100);
+    for (int i = 0; i < room; ++i) {
+        // Each stroke's key is new, so each needs its own key-up's place.
+        const unsigned key = static_cast<unsigned>(i % 200);
+        ASSERT_TRUE(PostPageMessage(MESSAGE_KEYDOWN, key)) << "stroke " << i;
+        ASSERT_TRUE(PostPageMessage(MESSAGE_CHAR, 'x')) << "stroke " << i;
+        ASSERT_TRUE(PostPageMessage(PAGE_KEYUP, key)) << "stroke " << i;
+    }
+    EXPECT_EQ(PageKeyStrokeRoom(), 0);
+    // One more stroke does not fit whole; its key-up is still taken.
+    PostPageMessage(MESSAGE_KEYDOWN, 250);
+    EXPECT_FALSE(PostPageMessage(MESSAGE_CHAR, 'y'));
+    EXPECT_TRUE(PostPageMessage(PAGE_KEYUP, 250));
+    PumpPageMessage();
+    PumpPageMessage();
+    PumpPageMessage();
+    EXPECT_EQ(PageKeyStrokeRoom(), 1);
+}
+
 TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
+    // A text starting with "!" stands for one the overlay draws.
     const auto frame = [](std::vector<std::string> drawn) {
         BeginScreenText();
         for (const std::string& text : drawn) {
-            NoteDrawnText(text.data(), static_cast<int>(text.size()));
+            const bool overlay = !text.empty() && text[0] == '!';
+            FrameComposer.drawingOverlay = overlay;
+            NoteDrawnText(text.data() + (overlay ? 1 : 0),
+                          static_cast<int>(text.size()) - (overlay ? 1 : 0));
         }
+        FrameComposer.drawingOverlay = false;
         return FinishScreenText();
     };
-    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 1", "Current FPS: 0", "Ann", ""}));
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "!Frames drawn: 1", "!Current FPS: 0", "Ann", ""}));
     EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
                                                              "Ann");
-    EXPECT_FALSE(frame({"Prompt", "Prompt", "Frames drawn: 2", "Current FPS: 30", "Ann"}));
+    EXPECT_FALSE(frame({"Prompt", "Prompt", "!Frames drawn: 2", "!Current FPS: 30", "Ann"}));
     EXPECT_TRUE(frame({"Prompt", "Prompt", "Anne"}));
+    // An answer that reads like the overlay is still the player's.
+    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 5", "!Frames drawn: 3"}));
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
+                                                             "Frames drawn: 5");
     EXPECT_TRUE(frame({}));
     EXPECT_EQ(ScreenTextLength(), 0u);
 }

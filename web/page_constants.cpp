@@ -1,0 +1,37 @@
+#include "web/page_constants.h"
+
+#include "app/key_commands.h"
+#include "app/menu_commands.h"
+#include "app/platform.h"
+#include "web/base_layout.h"
+#include "web/page_messages.h"
+#include "web/screen_text.h"
+
+#include <cstdio>
+
+std::size_t WritePageConstants(char* out, std::size_t size) {
+    // The keys of the text are the page's names for these values; only the
+    // values come from here.
+    const int written = std::snprintf(
+        out, size,
+        "{\"message\":{\"keyDown\":%u,\"keyUp\":%u,\"char\":%u,\"command\":%u},"
+        "\"key\":{\"back\":%d,\"return\":%d,\"escape\":%d,\"f1\":%d,\"f5\":%d,\"f6\":%d},"
+        "\"command\":{\"exit\":%d,\"about\":%d},"
+        "\"messageBox\":{\"typeMask\":%u,\"yesNoCancel\":%u,\"iconError\":%u,"
+        "\"iconQuestion\":%u,\"iconInformation\":%u,\"ok\":%d,\"cancel\":%d,\"yes\":%d,"
+        "\"no\":%d},"
+        "\"baseClient\":{\"width\":%d,\"height\":%d},"
+        "\"screenTextSeparator\":\"\\u%04x\"}",
+        MESSAGE_KEYDOWN, PAGE_KEYUP, MESSAGE_CHAR, PAGE_COMMAND, KEY_BACK, KEY_RETURN, KEY_ESCAPE,
+        KEY_F1, KEY_F5, KEY_F6, MENU_FILE_EXIT, MENU_HELP_ABOUT, MESSAGE_TYPE_MASK,
+        MESSAGE_YES_NO_CANCEL, MESSAGE_ICON_ERROR, MESSAGE_ICON_QUESTION, MESSAGE_ICON_INFORMATION,
+        MESSAGE_ANSWER_OK, MESSAGE_ANSWER_CANCEL, MESSAGE_ANSWER_YES, MESSAGE_ANSWER_NO,
+        BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, static_cast<unsigned>(SCREEN_TEXT_SEPARATOR));
+    if (written < 0 || static_cast<std::size_t>(written) >= size) {
+        if (size > 0) {
+            out[0] = '\0';
+        }
+        return 0;
+    }
+    return static_cast<std::size_t>(written);
+}

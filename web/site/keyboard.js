@@ -1,0 +1,130 @@
+// The hardware keyboard: key-downs and key-ups as the game's window messages,
+// with the character Windows would make of each key.
+import { shared } from "./constants.js";
+import { post, session } from "./game-session.js";
+import { openMenuByMnemonic } from "./menus.js";
+import { noteTyping } from "./screen-reader.js";
+import { noteTyped } from "./typed-word.js";
+
+// The keys whose key-down was taken by the game and whose key-up it still awaits.
+const heldKeys = new Set();
+
+function controlCharacter(key) {
+  switch (key) {
+    case "Backspace":
+      return shared.key.back;
+    case "Enter":
+      return shared.key.return;
+    case "Escape":
+      return shared.key.escape;
+    default:
+      return -1;
+  }
+}
+
+// Keys whose browser meaning must never happen while the game has the keyboard:
+// F5 would reload the page, F1 open the browser's help, Backspace go back.
+const GAME_KEYS = new Set(["Escape", "F1", "F5", "F6", "Backspace", "Enter"]);
+
+export function isGameKey(key) {
+  return GAME_KEYS.has(key);
+}
+
+function typedCharacter(event) {
+  const control = controlCharacter(event.key);
+  if (control >= 0) {
+    return control;
+  }
+  if (event.key.length === 1) {
+    // The game takes only ' ' to '~'; it drops anything else, as on Windows.
+    const code = event.key.charCodeAt(0);
+    return code < 256 ? code : -1;
+  }
+  return -1;
+}
+
+// The browser's key codes are the Windows virtual-key codes for every key the
+// game looks at (Escape, F1, F5, F6, Ctrl, Alt).
+function virtualKeyOf(event) {
+  return event.keyCode & 0xff;
+}
+
+function onKeyDown(event) {
+  if (session.dialogOpen || session.ended) {
+    return;
+  }
+  // An on-screen keyboard reports its keys as code 229; its text arrives as input.
+  if (event.isComposing || event.keyCode === 229 || event.key === "Unidentified") {
+    return;
+  }
+  // macOS sends no key-up for a key released while Cmd is down, so no key is
+  // pressed for the game under Cmd, and the keys already down are let go.
+  if (event.metaKey) {
+    releaseHeldKeys();
+    return;
+  }
+  // Tab leaves the game for the menu bar, as keyboard users expect of a page;
+  // the game drops the Tab character anyway.
+  if (event.key === "Tab") {
+    return;
+  }
+  if (event.altKey && !event.ctrlKey && event.code.startsWith("Key") &&
+      openMenuByMnemonic(event.code.slice(3).toLowerCase())) {
+    event.preventDefault();
+    return;
+  }
+  const virtualKey = virtualKeyOf(event);
+  const character = typedCharacter(event);
+  if (post(shared.message.keyDown, virtualKey)) {
+    heldKeys.add(virtualKey);
+    if (character >= 0) {
+      post(shared.message.char, character);
+      noteTyped(character);
+      if (character !== shared.key.return && character !== shared.key.escape) {
+        noteTyping();
+      }
+    }
+  }
+  if (GAME_KEYS.has(event.key) || (character >= 0 && !event.ctrlKey)) {
+    event.preventDefault();
+  }
+}
+
+function onKeyUp(event) {
+  const virtualKey = virtualKeyOf(event);
+  if (heldKeys.delete(virtualKey)) {
+    post(shared.message.keyUp, virtualKey);
+  }
+}
+
+// A key still held when the game loses the keyboard would stay down for ever.
+export function releaseHeldKeys() {
+  for (const virtualKey of heldKeys) {
+    post(shared.message.keyUp, virtualKey);
+  }
+  heldKeys.clear();
+}
+
+// A message box takes the key-ups of the keys held while it opens, as in the exe.
+export function forgetHeldKeys() {
+  heldKeys.clear();
+}
+
+export function listenToKeys(targets) {
+  for (const target of targets) {
+    target.addEventListener("keydown", onKeyDown);
+    target.addEventListener("keyup", onKeyUp);
+    target.addEventListener("blur", releaseHeldKeys);
+  }
+  // Wherever the keyboard is on the page, F1, F5 and F6 belong to the game: the
+  // browser must not reload the page or open its help under a running game. Once
+  // the game has ended, F5 reloads the page, which starts a new game.
+  document.addEventListener("keydown", (event) => {
+    if (event.key === "F1" || event.key === "F5" || event.key === "F6") {
+      event.preventDefault();
+      if (session.ended && event.key === "F5") {
+        location.reload();
+      }
+    }
+  });
+}

@@ -1,0 +1,212 @@
+// The menu bar, as a menubar's keys work: Left and Right between the titles,
+// Down, Up, Home and End within a menu, Enter or Space to choose, Escape back to
+// the menu's title, and the underlined letters (data-mnemonic) as in the exe's
+// menus. Only one title is in the Tab order at a time. What each item does is
+// registered by the module that owns it (onMenuItem).
+const bar = document.querySelector('[role="menubar"]');
+const titles = Array.from(bar.querySelectorAll(".menu-title"));
+const canvas = document.getElementById("game");
+const actions = new Map();
+
+export function onMenuItem(action, handler) {
+  actions.set(action, handler);
+}
+
+function menuOf(title) {
+  return document.getElementById(title.getAttribute("aria-controls"));
+}
+
+function itemsOf(menu) {
+  return Array.from(menu.querySelectorAll('[role^="menuitem"]')).filter((item) => !item.hidden);
+}
+
+function openTitle() {
+  return titles.find((title) => title.getAttribute("aria-expanded") === "true");
+}
+
+// Makes this title the one Tab reaches.
+function rove(title) {
+  for (const other of titles) {
+    other.tabIndex = other === title ? 0 : -1;
+  }
+}
+
+export function closeMenus() {
+  for (const title of titles) {
+    title.setAttribute("aria-expanded", "false");
+    menuOf(title).hidden = true;
+  }
+}
+
+// Keeps an open menu inside the screen, however narrow.
+function keepInView(menu) {
+  menu.style.removeProperty("translate");
+  const overflow = menu.getBoundingClientRect().right - document.documentElement.clientWidth;
+  if (overflow > 0) {
+    menu.style.setProperty("translate", -overflow + "px 0");
+  }
+}
+
+function open(title, focusItem) {
+  closeMenus();
+  rove(title);
+  const menu = menuOf(title);
+  menu.hidden = false;
+  title.setAttribute("aria-expanded", "true");
+  keepInView(menu);
+  const items = itemsOf(menu);
+  if (focusItem === "first") {
+    items[0].focus();
+  } else if (focusItem === "last") {
+    items[items.length - 1].focus();
+  } else {
+    title.focus();
+  }
+}
+
+// Opens the menu whose title has this mnemonic, as Alt and its letter do.
+export function openMenuByMnemonic(letter) {
+  const title = titles.find((candidate) => candidate.dataset.mnemonic === letter);
+  if (title) {
+    open(title, "first");
+  }
+  return title !== undefined;
+}
+
+function backToGame() {
+  closeMenus();
+  canvas.focus();
+}
+
+function choose(item) {
+  backToGame();
+  const handler = actions.get(item.dataset.action);
+  if (handler) {
+    handler(item);
+  }
+}
+
+function neighbour(list, current, step) {
+  const at = list.indexOf(current);
+  return list[(at + step + list.length) % list.length];
+}
+
+function onTitleKey(title, event) {
+  switch (event.key) {
+    case "ArrowRight":
+    case "ArrowLeft": {
+      const next = neighbour(titles, title, event.key === "ArrowRight" ? 1 : -1);
+      rove(next);
+      next.focus();
+      return true;
+    }
+    case "Home":
+    case "End": {
+      const next = titles[event.key === "Home" ? 0 : titles.length - 1];
+      rove(next);
+      next.focus();
+      return true;
+    }
+    case "ArrowDown":
+    case "Enter":
+    case " ":
+      open(title, "first");
+      return true;
+    case "ArrowUp":
+      open(title, "last");
+      return true;
+    case "Escape":
+      backToGame();
+      return true;
+    default: {
+      const named = titles.find((candidate) => candidate.dataset.mnemonic === event.key.toLowerCase());
+      if (named) {
+        open(named, "first");
+        return true;
+      }
+      return false;
+    }
+  }
+}
+
+function onItemKey(item, event) {
+  const title = openTitle();
+  const items = itemsOf(menuOf(title));
+  switch (event.key) {
+    case "ArrowDown":
+    case "ArrowUp":
+      neighbour(items, item, event.key === "ArrowDown" ? 1 : -1).focus();
+      return true;
+    case "Home":
+      items[0].focus();
+      return true;
+    case "End":
+      items[items.length - 1].focus();
+      return true;
+    case "ArrowRight":
+    case "ArrowLeft":
+      open(neighbour(titles, title, event.key === "ArrowRight" ? 1 : -1), "first");
+      return true;
+    case "Escape":
+      closeMenus();
+      title.focus();
+      return true;
+    case "Enter":
+    case " ":
+      choose(item);
+      return true;
+    case "Tab":
+      closeMenus();
+      return false; // the focus moves on as Tab moves it
+    default: {
+      const named = items.find((candidate) => candidate.dataset.mnemonic === event.key.toLowerCase());
+      if (named) {
+        choose(named);
+        return true;
+      }
+      return false;
+    }
+  }
+}
+
+export function startMenus() {
+  rove(titles[0]);
+  for (const title of titles) {
+    title.addEventListener("click", () => {
+      if (title.getAttribute("aria-expanded") === "true") {
+        closeMenus();
+      } else {
+        open(title, null);
+      }
+    });
+    // Moving over the titles while a menu is open opens theirs, as in the exe.
+    title.addEventListener("pointerenter", () => {
+      const current = openTitle();
+      if (current && current !== title) {
+        open(title, null);
+      }
+    });
+  }
+  for (const item of bar.querySelectorAll('[role="menu"] [role^="menuitem"]')) {
+    item.addEventListener("click", () => choose(item));
+  }
+  bar.addEventListener("keydown", (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    const target = event.target.closest('[role^="menuitem"]');
+    if (!target) {
+      return;
+    }
+    const handled = titles.includes(target) ? onTitleKey(target, event) : onItemKey(target, event);
+    if (handled) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  });
+  document.addEventListener("pointerdown", (event) => {
+    if (!event.target.closest(".menu")) {
+      closeMenus();
+    }
+  });
+}
