@@ -17,6 +17,7 @@ const canvas = document.getElementById("game");
 let composing = false;
 let backspaceKeyPosted = false; // the Backspace key's own key-down already erased
 let answerBox = [0, 0, 0, 0];
+let canvasPixelWidth = 0;
 
 function resetField() {
   field.value = SENTINEL;
@@ -114,8 +115,15 @@ export function setAnswerBox(left, top, width, height) {
   placeField();
 }
 
-export function placeField() {
-  const scale = canvas.width > 0 ? canvas.clientWidth / canvas.width : 1;
+// The canvas's width in the pixels the game draws in, as last told to the game:
+// the text box it reports next is in these.
+export function setCanvasPixelWidth(width) {
+  canvasPixelWidth = width;
+  placeField();
+}
+
+function placeField() {
+  const scale = canvasPixelWidth > 0 ? canvas.clientWidth / canvasPixelWidth : 1;
   const [left, top, width, height] = answerBox.map((pixels) => pixels * scale);
   field.style.setProperty("left", left + "px");
   field.style.setProperty("top", top + "px");
