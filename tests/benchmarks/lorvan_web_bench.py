@@ -1,13 +1,17 @@
-"""Measures the browser page in headless Chromium, in one run: the time to compose
-and present one frame (background, screen, overlay off, the opaque copy and
-putImageData) at 624x421 and 1920x1080 on the name screen and on the results
-screen with the longest answers, the time from opening the page to its first
-frame, and the size of the site. A benchmark, not a test: it prints figures.
+"""Measures the browser page in headless Chromium and Firefox, in one run: the
+time to compose and present one frame (background, screen, overlay off, the
+opaque copy and putImageData) at 624x421, 1920x1080 and a phone's portrait
+1170x2532 on the name screen and on the results screen with the longest answers;
+the background fill's throughput beside a plain memset of the same buffer in the
+same module; the time from opening the page to its first frame; and the size of
+the site. A benchmark, not a test: it prints figures.
 
     bash scripts/bench-web.sh
-    /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site --out /tmp/s
+    /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site --out /tmp/s \
+        --engines chromium,firefox
 """
 
+import argparse
 import os
 import statistics
 import sys
@@ -15,13 +19,15 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "browser"))
 
-from lorvan_browser import Page, parse_arguments  # noqa: E402  (finds the e2e helpers)
+from lorvan_browser import Page  # noqa: E402  (finds the e2e helpers)
 
 from test_whole_game import ANSWERS, TYPED  # noqa: E402
 from whole_game import answer_questions  # noqa: E402
 
-PAGE_LOADS = 5
-SIZES = [(624, 421), (1920, 1080)]
+PAGE_LOADS = 3
+# The exe's client area, a full-HD display, a phone in portrait (device pixels).
+SIZES = [(624, 421), (1920, 1080), (1170, 2532)]
+FILLS = 30        # background fills (or memsets) in one timing
 FRAMES = 60       # frames drawn back to back in one timing
 TIMINGS = 7       # timings per size; the median is reported
 
@@ -50,6 +56,31 @@ return (performance.now() - start) / frames;
 """
 
 
+# The background fill and a plain memset of the same buffer, each count times;
+# milliseconds per call of each.
+TIME_FILL_AND_MEMSET = """
+const [width, height, count] = arguments;
+Module._LorvanBenchmarkFill(width, height, 2);  // buffer sized, code warm
+Module._LorvanBenchmarkMemset(width, height, 2);
+let start = performance.now();
+Module._LorvanBenchmarkFill(width, height, count);
+const fill = (performance.now() - start) / count;
+start = performance.now();
+Module._LorvanBenchmarkMemset(width, height, count);
+return [fill, (performance.now() - start) / count];
+"""
+
+
+def fill_and_memset(page):
+    figures = []
+    for width, height in SIZES:
+        timings = [page.js(TIME_FILL_AND_MEMSET, width, height, FILLS) for _ in range(TIMINGS)]
+        fill = statistics.median(t[0] for t in timings)
+        memset = statistics.median(t[1] for t in timings)
+        figures.append((width, height, fill, memset))
+    return figures
+
+
 def frame_times(page, screen):
     figures = []
     for width, height in SIZES:
@@ -59,10 +90,10 @@ def frame_times(page, screen):
     return figures
 
 
-def first_frames(site, out):
+def first_frames(site, out, engine):
     times = []
     for load in range(PAGE_LOADS):
-        page = Page(site, out, "bench_first_frame_%d" % load)
+        page = Page(site, out, "bench_first_frame_%s_%d" % (engine, load), engine)
         try:
             page.start()
             times.append(page.js("return LorvanPage.firstFrameAt"))
@@ -71,17 +102,14 @@ def first_frames(site, out):
     return times
 
 
-def main():
-    args = parse_arguments()
-    site = os.path.abspath(args.site)
-    sizes = {name: os.path.getsize(os.path.join(site, name)) for name in sorted(os.listdir(site))}
-    print("load: %s" % open("/proc/loadavg").read().strip())
-
-    firsts = first_frames(site, args.out)
-    page = Page(site, args.out, "bench_frames")
+def measure(site, out, engine):
+    """Every figure for one engine, printed."""
+    firsts = first_frames(site, out, engine)
+    page = Page(site, out, "bench_frames_%s" % engine, engine)
     try:
         page.start()
         figures = frame_times(page, "name")
+        fills = fill_and_memset(page)
         answer_questions(page, ANSWERS, TYPED)
         page.wait_for_screen_text("the results", lambda t: any("Here are your results" in x
                                                                 for x in t), timeout=60)
@@ -92,10 +120,8 @@ def main():
     finally:
         page.close()
 
-    print("\nsite: %d bytes in all" % sum(sizes.values()))
-    for name, size in sizes.items():
-        print("  %-18s %8d" % (name, size))
-    print("\nfirst frame after opening the page, %d loads: median %.0f ms (%.0f to %.0f)"
+    print("\n== %s" % engine)
+    print("first frame after opening the page, %d loads: median %.0f ms (%.0f to %.0f)"
           % (len(firsts), statistics.median(firsts), min(firsts), max(firsts)))
     print("\ncompose + present one frame, median of %d timings of %d frames:" % (TIMINGS, FRAMES))
     print("  %-8s %-10s %8s %8s %8s" % ("screen", "size", "median", "min", "max"))
@@ -105,6 +131,33 @@ def main():
     print("\nof which the canvas takes a ready frame (ImageData.set and putImageData), median:")
     for width, height, median in put_image:
         print("  %-10s %6.2f ms" % ("%dx%d" % (width, height), median))
+    print("\nbackground fill beside a plain memset of the same buffer, median of %d timings "
+          "of %d calls:" % (TIMINGS, FILLS))
+    print("  %-10s %9s %9s %10s %10s %12s" % ("size", "fill", "memset", "fill", "memset",
+                                              "fill/memset"))
+    for width, height, fill, memset in fills:
+        megabytes = width * height * 4 / 1e6
+        print("  %-10s %6.2f ms %6.2f ms %5.0f MB/s %5.0f MB/s %12.2f"
+              % ("%dx%d" % (width, height), fill, memset, megabytes / fill * 1000,
+                 megabytes / memset * 1000, memset / fill))
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Figures of Lorvan's page in the browser.")
+    parser.add_argument("--site", required=True, help="the built site (index.html and all)")
+    parser.add_argument("--out", required=True, help="folder for screenshots")
+    parser.add_argument("--engines", default="chromium,firefox",
+                        help="comma-separated: chromium, firefox, webkit")
+    args = parser.parse_args()
+    site = os.path.abspath(args.site)
+    sizes = {name: os.path.getsize(os.path.join(site, name)) for name in sorted(os.listdir(site))}
+    print("load: %s" % open("/proc/loadavg").read().strip())
+    print("\nsite: %d bytes in all" % sum(sizes.values()))
+    for name, size in sizes.items():
+        print("  %-22s %8d" % (name, size))
+    for engine in args.engines.split(","):
+        measure(site, args.out, engine)
+    print("\nload: %s" % open("/proc/loadavg").read().strip())
 
 
 if __name__ == "__main__":

@@ -1,12 +1,13 @@
 """The page around the game and the keys the game owns: the window's title,
-caption, menus and 624x421 canvas; the moving background; the live region for
-screen readers; F5's overlay without a reload; F1 without the browser's help;
-About; Escape then No or Cancel keeps the game going; a tap and an on-screen
-keyboard's typing; File > Quit asks; File > Exit ends the game."""
+caption, menus and 624x421 canvas; the moving background, and View > Still
+background holding it; the live region for screen readers, which says the answer
+once typing pauses; F5's overlay without a reload; F1 without the browser's
+help; About; Escape then No or Cancel keeps the game going; a tap and an
+on-screen keyboard's typing; File > Quit asks; File > Exit ends the game."""
 
 import time
 
-from lorvan_browser import run_test  # first: it finds the end-to-end helpers
+from lorvan_browser import MENU_ITEMS, run_test  # first: it finds the end-to-end helpers
 
 from game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION
 from lorvan_e2e import (GAME_TITLE_PREFIX, check, describe_mismatches, phase_at,
@@ -14,12 +15,25 @@ from lorvan_e2e import (GAME_TITLE_PREFIX, check, describe_mismatches, phase_at,
 from test_about_box import WEBSITE_LINE
 from test_fps_overlay import overlay_hidden, overlay_shown
 
-# Counts the live region's changes, so a test can see it is not rewritten every frame.
+# Keeps the live region's texts after each change, so a test can see what a
+# screen reader was given to say, and that an idle screen gives it nothing.
 WATCH_LIVE_REGION = """
-window.liveRegionChanges = 0;
-new MutationObserver((records) => { window.liveRegionChanges += records.length; })
-  .observe(document.getElementById('screen-text'),
-           {childList: true, characterData: true, subtree: true});
+const region = document.getElementById('screen-text');
+window.liveRegionStates = [];
+new MutationObserver(() => {
+  liveRegionStates.push(Array.from(region.children, (p) => p.textContent));
+}).observe(region, {childList: true, characterData: true, subtree: true});
+"""
+# The menus as the page must offer them, opened one after another; "Share
+# results…" is there on the results screen only.
+MENUS = [["File", ["Save results", "Quit", "Exit"]], ["View", ["Still background"]],
+         ["Help", ["About"]]]
+MENU_TITLES_TEXT = ("return Array.from(document.querySelectorAll('[role=menubar] "
+                    "[aria-haspopup]'), t => t.textContent.trim())")
+VISIBLE_MENU_ITEMS = """
+return Array.from(document.querySelectorAll(arguments[0]), (item) => [item, item.getBoundingClientRect()])
+  .filter(([, r]) => r.width > 0 && r.height > 0)
+  .map(([item]) => item.textContent.replace(/\\s+/g, ' ').trim());
 """
 
 
@@ -35,11 +49,41 @@ def check_window(page):
     check(canvas[:2] == [624, 421], "the canvas is %sx%s CSS pixels" % tuple(canvas[:2]))
     check(abs(canvas[2] - canvas[4]) <= 1 and abs(canvas[3] - canvas[5]) <= 1,
           "the window is not centred: %s" % canvas)
-    menus = page.js("return Array.from(document.querySelectorAll('.menu'), m => "
-                    "[m.querySelector('.menu-title').textContent, Array.from("
-                    "m.querySelectorAll('[role=menuitem]'), i => i.firstElementChild.textContent)])")
-    check(menus == [["File", ["Save results", "Quit", "Exit"]], ["Help", ["About"]]],
-          "the menus are %s" % menus)
+    titles = page.js(MENU_TITLES_TEXT)
+    check(titles == [title for title, _ in MENUS], "the menu bar holds %s" % titles)
+    for title, expected in MENUS:
+        page.click_text(title, '[role="menubar"] [aria-haspopup]')
+        items = page.js(VISIBLE_MENU_ITEMS, MENU_ITEMS)
+        check(len(items) == len(expected) and all(i.startswith(e) for i, e in zip(items, expected)),
+              "the %s menu offers %s" % (title, items))
+        page.click_text(title, '[role="menubar"] [aria-haspopup]')  # closes it again
+    page.focus_game()
+
+
+def check_still_background(page):
+    """View > Still background holds the background's phase: two screenshots a
+    second apart are the same where only the background shows; unticked, it
+    moves on."""
+    page.choose_menu_item("View", "Still background")
+    checked = page.js("return Array.from(document.querySelectorAll('[role=menuitemcheckbox]'),"
+                      " i => i.getAttribute('aria-checked'))")
+    check(checked == ["true"], "Still background is ticked %s" % checked)
+    page.wait_for_frames(2)
+
+    def background_area(step):
+        shot = page.screenshot_element(step)
+        left, top = int(shot.width * 330 / 624), int(shot.height * 402 / 421)
+        return bytes(b for _, _, p in shot.region(left, top, shot.width, shot.height) for b in p)
+    held = background_area("held")
+    time.sleep(1)
+    check(background_area("held a second later") == held,
+          "the held background moved within a second")
+    page.choose_menu_item("View", "Still background")
+    first = page.capture("running again")
+    x, y = safe_background_samples(first.width, first.height)[0]
+    page.wait_for_frame("background moving again",
+                        lambda f: phase_at(f, x, y) != phase_at(first, x, y),
+                        explain=describe_mismatches)
 
 
 def check_background(page):
@@ -55,14 +99,22 @@ def check_background(page):
 
 
 def check_live_region(page):
+    """The screen's texts are there to be read; the answer is said once the
+    player pauses, not after every key."""
     page.wait_for_screen_text("the name screen's texts", lambda t: t == NAME_SCREEN_TEXTS)
     page.js(WATCH_LIVE_REGION)
     page.wait_for_frames(10)
-    check(page.js("return liveRegionChanges") == 0, "the live region changed on an idle screen")
-    page.type_text("Ann")
-    texts = page.wait_for_screen_text("the answer being typed", lambda t: "Ann" in t)
-    check(texts == NAME_SCREEN_TEXTS + ["Ann"], "the live region holds %s" % texts)
-    page.type_text("\b\b\b")
+    check(page.js("return liveRegionStates") == [], "the live region changed on an idle screen")
+    page.type_text("Alexandra")
+    texts = page.wait_for_screen_text("the answer being typed", lambda t: "Alexandra" in t)
+    check(texts == NAME_SCREEN_TEXTS + ["Alexandra"], "the live region holds %s" % texts)
+    said = []  # each answer the region held, once for each time it came
+    for state in page.js("return liveRegionStates"):
+        answer = state[len(NAME_SCREEN_TEXTS):]
+        if answer and answer not in said[-1:]:
+            said.append(answer)
+    check(said == [["Alexandra"]], "while typing, the live region said %s" % said)
+    page.type_text("\b" * len("Alexandra"))
     page.wait_for_screen_text("the answer erased", lambda t: t == NAME_SCREEN_TEXTS)
 
 
@@ -77,7 +129,7 @@ def check_browser_keys(page):
     page.press("F1")
     page.wait_for_frames(5)
     check(page.js("return window.sameDocument === true"), "the page was reloaded")
-    check(len(page.driver.window_handles) == 1, "a help window opened")
+    check(page.driver.pages() == 1, "a help window opened")
     texts = page.screen_text()
     check(texts == NAME_SCREEN_TEXTS, "F5/F1 left %s in the live region" % texts)
 
@@ -123,13 +175,13 @@ def check_quit_question_kept(page):
 
 
 # What a tap and an on-screen keyboard give the page: a touch on the canvas, then
-# text as input events on the focused field, with no key codes.
+# text that the browser's editing puts in the focused field, with no key codes.
 TAP_AND_TYPE = """
 const canvas = document.getElementById('game');
 canvas.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch', bubbles: true}));
 const field = document.activeElement;
-for (const [inputType, data] of arguments[0]) {
-  field.dispatchEvent(new InputEvent('input', {inputType, data, bubbles: true}));
+for (const [command, text] of arguments[0]) {
+  document.execCommand(command, false, text);
 }
 return field.id;
 """
@@ -138,11 +190,10 @@ return field.id;
 def check_touch(page):
     """A tap focuses the field that brings up the on-screen keyboard, its typing
     reaches the game, and the menu's Quit asks the quit question."""
-    focused = page.js(TAP_AND_TYPE, [["insertText", "Zo"], ["deleteContentBackward", None],
-                                     ["insertText", "e"]])
+    focused = page.js(TAP_AND_TYPE, [["insertText", "Zo"], ["delete", None], ["insertText", "e"]])
     check(focused == "touch-keys", "a tap focused %r" % focused)
     page.wait_for_screen_text("typing on the on-screen keyboard", lambda t: t[-1:] == ["Ze"])
-    page.js(TAP_AND_TYPE, [["deleteContentBackward", None], ["deleteContentBackward", None]])
+    page.js(TAP_AND_TYPE, [["delete", None], ["delete", None]])
     page.wait_for_screen_text("the answer erased", lambda t: t == NAME_SCREEN_TEXTS)
     page.choose_menu_item("File", "Quit")
     page.answer_box(page.wait_for_box(QUIT_QUESTION[0]), "n")
@@ -168,6 +219,7 @@ def check_page(page):
     check_window(page)
     page.keep_for_docs("web-01-page")
     check_background(page)
+    check_still_background(page)
     check_live_region(page)
     check_browser_keys(page)
     check_about(page)

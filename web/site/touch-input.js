@@ -17,6 +17,7 @@ const canvas = document.getElementById("game");
 let composing = false;
 let backspaceKeyPosted = false; // the Backspace key's own key-down already erased
 let answerBox = [0, 0, 0, 0];
+let canvasPixelWidth = 0;
 
 function resetField() {
   field.value = SENTINEL;
@@ -52,18 +53,33 @@ function postChange(erased, typed) {
   }
 }
 
+// Backspaces to post for a deletion of so many characters: one fewer when the
+// Backspace key's own key-down was the game's Backspace already.
+function erasedBeyondKey(erased) {
+  const beyond = erased > 0 && backspaceKeyPosted ? erased - 1 : erased;
+  backspaceKeyPosted = false;
+  return beyond;
+}
+
+// An input event that left the field as it was (one made by a script) says in
+// its type and data alone what it typed.
+function takeEventChange(event) {
+  if (event.inputType === "deleteContentBackward") {
+    postChange(erasedBeyondKey(1), "");
+  } else if (event.inputType === "insertLineBreak" || event.inputType === "insertParagraph") {
+    postChange(0, "\n");
+  } else if (event.data) {
+    postChange(0, event.data);
+  }
+}
+
 function takeFieldChange() {
   const value = field.value;
   let common = 0;
   while (common < SENTINEL.length && common < value.length && value[common] === SENTINEL[common]) {
     ++common;
   }
-  let erased = SENTINEL.length - common;
-  if (erased > 0 && backspaceKeyPosted) {
-    --erased; // its key-down was the game's Backspace already
-  }
-  backspaceKeyPosted = false;
-  postChange(erased, value.slice(common).replace(/\r\n?/g, "\n"));
+  postChange(erasedBeyondKey(SENTINEL.length - common), value.slice(common).replace(/\r\n?/g, "\n"));
   resetField();
 }
 
@@ -77,7 +93,11 @@ function onInput(event) {
     resetField();
     return;
   }
-  takeFieldChange();
+  if (field.value === SENTINEL) {
+    takeEventChange(event);
+  } else {
+    takeFieldChange();
+  }
 }
 
 function onKeyDown(event) {
@@ -95,8 +115,15 @@ export function setAnswerBox(left, top, width, height) {
   placeField();
 }
 
-export function placeField() {
-  const scale = canvas.width > 0 ? canvas.clientWidth / canvas.width : 1;
+// The canvas's width in the pixels the game draws in, as last told to the game:
+// the text box it reports next is in these.
+export function setCanvasPixelWidth(width) {
+  canvasPixelWidth = width;
+  placeField();
+}
+
+function placeField() {
+  const scale = canvasPixelWidth > 0 ? canvas.clientWidth / canvasPixelWidth : 1;
   const [left, top, width, height] = answerBox.map((pixels) => pixels * scale);
   field.style.setProperty("left", left + "px");
   field.style.setProperty("top", top + "px");

@@ -5,7 +5,7 @@
 // device pixel, and the game lays its screens out for that size.
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
-import { placeField } from "./touch-input.js";
+import { setCanvasPixelWidth } from "./touch-input.js";
 
 const root = document.documentElement;
 const gameWindow = document.getElementById("window");
@@ -40,7 +40,7 @@ function fitCanvas() {
   if (session.ready) {
     globalThis.Module._LorvanResize(width, height);
   }
-  placeField();
+  setCanvasPixelWidth(width);
 }
 
 export function startWindowSize() {
