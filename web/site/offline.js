@@ -4,14 +4,15 @@
 
 let reloading = false;
 
-function startCaching(workers) {
+function startCaching(workers, mayReload) {
   // The first worker takes over a page loaded from the network, which already
   // matches itself. A later one brings a new release: this page was served from
-  // the old one's cache, so it reloads once to run page and module of the same
-  // release.
+  // the old one's cache, so it reloads once to run the new release at once - but
+  // never under a game the player has begun. That page has every file of its own
+  // release already, and the new one starts at the next visit.
   const hadWorker = Boolean(workers.controller);
   workers.addEventListener("controllerchange", () => {
-    if (hadWorker && !reloading) {
+    if (hadWorker && !reloading && mayReload()) {
       reloading = true;
       location.reload();
     }
@@ -24,7 +25,8 @@ function startCaching(workers) {
   }
 }
 
-export function registerOfflineCache() {
+// mayReload() tells whether the page may reload itself for a new release now.
+export function registerOfflineCache(mayReload) {
   let workers;
   try {
     workers = navigator.serviceWorker; // reading it throws where storage is blocked
@@ -36,8 +38,8 @@ export function registerOfflineCache() {
   }
   // After the load, so the precaching never competes with the game's own start.
   if (document.readyState === "complete") {
-    startCaching(workers);
+    startCaching(workers, mayReload);
   } else {
-    window.addEventListener("load", () => startCaching(workers), { once: true });
+    window.addEventListener("load", () => startCaching(workers, mayReload), { once: true });
   }
 }
