@@ -8,12 +8,13 @@ import { shared } from "./constants.js";
 const TYPING_PAUSE_MS = 700;
 const region = document.getElementById("screen-text");
 let shown = [];
-let typedSinceLastText = false;
+let lastTypedAt = -Infinity;
 let pending = null;
 
-// The page typed a character or erased one: the next change is the answer's.
+// The page typed a character or erased one: the changes to the answer that
+// follow, while the game takes the keys still queued, are the typing's.
 export function noteTyping() {
-  typedSinceLastText = true;
+  lastTypedAt = performance.now();
 }
 
 function show(texts) {
@@ -45,8 +46,8 @@ function onlyLastTextDiffers(before, after) {
 
 export function setScreenText(joined) {
   const texts = joined === "" ? [] : joined.split(shared.screenTextSeparator);
-  const typing = typedSinceLastText && onlyLastTextDiffers(shown, texts);
-  typedSinceLastText = false;
+  const typing = performance.now() - lastTypedAt < TYPING_PAUSE_MS &&
+    onlyLastTextDiffers(shown, texts);
   clearTimeout(pending);
   pending = null;
   if (typing) {
