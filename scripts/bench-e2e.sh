@@ -10,10 +10,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake --preset windows >/dev/null
-cmake --build build/windows --target Lorvan lorvan_probe -j 2 >/dev/null
-cmake --preset windows -DLORVAN_REFERENCE_BACKGROUND=ON -B build/windows-reference >/dev/null
-cmake --build build/windows-reference --target Lorvan -j 2 >/dev/null
+source scripts/build-steps.sh
+build_preset windows Lorvan lorvan_probe
+# A second tree of the same preset; the preset sets no environment to miss.
+build_step windows-reference-configure \
+    cmake --preset windows -DLORVAN_REFERENCE_BACKGROUND=ON -B build/windows-reference
+build_step windows-reference-build cmake --build build/windows-reference --target Lorvan -j 2
 
 source scripts/wine-session.sh
 mkdir -p build/bench-e2e

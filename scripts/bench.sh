@@ -8,10 +8,10 @@
 #   bash scripts/bench.sh --windows   # the cross-built timer under Wine instead
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/build-steps.sh
 
 if [ "${1:-}" = "--windows" ]; then
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows --target lorvan_fill_timing -j 2 >/dev/null
+    build_preset windows lorvan_fill_timing
     source scripts/wine-session.sh
     trap wine_session_stop EXIT
     wine_session_start build/windows
@@ -20,7 +20,6 @@ if [ "${1:-}" = "--windows" ]; then
     exit 0
 fi
 
-cmake --preset bench >/dev/null
-cmake --build --preset bench --target lorvan_benchmarks -j 2 >/dev/null
+build_preset bench lorvan_benchmarks
 echo "load: $(uptime)"
 build/bench/tests/benchmarks/lorvan_benchmarks "$@"

@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-1800}
 
-bash scripts/install-deps.sh
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target lorvan_game_fuzzer
+source scripts/build-steps.sh
+build_step install-deps bash scripts/install-deps.sh
+build_preset fuzz lorvan_game_fuzzer
 
 mkdir -p build/fuzz/corpus-long
 cd build/fuzz

@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 port=${1:-8080}
-bash scripts/install-deps.sh
-cmake --preset web >/dev/null
-cmake --build --preset web --target lorvan_web -j 2 >/dev/null
+source scripts/build-steps.sh
+build_step install-deps bash scripts/install-deps.sh
+build_preset web lorvan_site
 
 echo "Lorvan is ready: open http://127.0.0.1:$port/ in your browser (Ctrl+C stops it)."
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/web/site

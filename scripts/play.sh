@@ -3,9 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Lorvan
+source scripts/build-steps.sh
+build_step install-deps bash scripts/install-deps.sh
+build_preset windows Lorvan
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "No DISPLAY is set: start the game from a desktop session to see it."

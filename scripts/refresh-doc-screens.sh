@@ -13,14 +13,13 @@ shots=build/windows/tests/e2e/screenshots
 browser_shots=build/web/tests/browser/screenshots
 
 if [ "${1:-}" = "--run" ]; then
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows -j 2 >/dev/null
+    source scripts/build-steps.sh
+    build_preset windows
     source scripts/wine-session.sh
     trap wine_session_stop EXIT
     wine_session_start build/windows
     (cd build/windows && ctest -L e2e --output-on-failure)
-    cmake --preset web >/dev/null
-    cmake --build --preset web -j 2 >/dev/null
+    build_preset web
     (cd build/web && ctest -L browser --output-on-failure)
 fi
 

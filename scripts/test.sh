@@ -3,7 +3,9 @@
 #   1. the portable core natively, under AddressSanitizer and UBSan;
 #   2. the game fuzzer, for a bounded number of inputs, under the same sanitizers;
 #   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
-#   4. the browser page, built with Emscripten, in headless Chromium.
+#   4. the browser page, built with Emscripten, in Chromium, Firefox ESR and
+#      WebKitGTK (one suite, each case in every engine that has its feature).
+# and, before them all, scripts/package.sh as a new user runs it.
 # Installs whatever is missing first. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +45,18 @@ run_tier() {
     ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log" | grep -E '(Failed|\*\*\*|tests passed)' || true
     count_ctest "$log"
 }
+
+# Packing for players as a new user does it, counted as one test. First, so that
+# on CI's clean checkout it runs before any tier has configured a build tree.
+mkdir -p "$root/build"
+echo "== package: bash scripts/package.sh"
+if bash tests/package/check_packing.sh "$root" >"$root/build/package-tests.log" 2>&1; then
+    passed=$((passed + 1))
+else
+    tail -n 40 "$root/build/package-tests.log"
+    echo "package: failed"
+    failed=$((failed + 1))
+fi
 
 run_tier native native
 run_tier fuzz fuzz

@@ -24,6 +24,8 @@ Face faces[FONT_STYLE_COUNT];
 SizedFont sizes[GLYPH_CACHE_MAX_SIZES];
 unsigned useClock = 0;
 std::size_t cachedBytes = 0;
+int sizesDropped = 0;
+int glyphsUncached = 0;
 std::vector<unsigned char> scratch; // a glyph too big to keep
 
 Face& LoadedFace(FontStyle style) {
@@ -98,6 +100,12 @@ void Forget(SizedFont& font) {
     font.inUse = false;
 }
 
+// Forgets a size to make room for another.
+void Drop(SizedFont& font) {
+    Forget(font);
+    ++sizesDropped;
+}
+
 // Drops the size used longest ago, other than keep; false when there is none.
 bool DropOldestExcept(const SizedFont* keep) {
     SizedFont* oldest = nullptr;
@@ -109,7 +117,7 @@ bool DropOldestExcept(const SizedFont* keep) {
     if (oldest == nullptr) {
         return false;
     }
-    Forget(*oldest);
+    Drop(*oldest);
     return true;
 }
 
@@ -140,7 +148,7 @@ SizedFont& RealiseFont(const PlatformFont& request) {
                 slot = &font;
             }
         }
-        Forget(*slot);
+        Drop(*slot);
     }
     Realise(*slot, style, request.height);
     slot->lastUse = useClock;
@@ -166,6 +174,7 @@ GlyphImage GlyphOf(SizedFont& font, unsigned char character) {
         while (cachedBytes + bytes > GLYPH_CACHE_MAX_BYTES && DropOldestExcept(&font)) {
         }
         if (cachedBytes + bytes > GLYPH_CACHE_MAX_BYTES) {
+            ++glyphsUncached;
             scratch.assign(bytes, 0);
             if (bytes > 0) {
                 stbtt_MakeGlyphBitmap(&face.info, scratch.data(), glyph.width, glyph.height,
@@ -190,7 +199,7 @@ GlyphImage GlyphOf(SizedFont& font, unsigned char character) {
 }
 
 GlyphCacheUsage CurrentGlyphCacheUsage() {
-    GlyphCacheUsage usage = {0, 0, cachedBytes};
+    GlyphCacheUsage usage = {0, 0, cachedBytes, sizesDropped, glyphsUncached};
     for (const SizedFont& font : sizes) {
         if (!font.inUse) {
             continue;
@@ -209,4 +218,6 @@ void ClearGlyphCache() {
             Forget(font);
         }
     }
+    sizesDropped = 0;
+    glyphsUncached = 0;
 }

@@ -79,8 +79,12 @@ struct GlyphCacheUsage {
     int sizes;
     int glyphs;
     std::size_t bytes;
+    // Since the cache was last cleared: sizes that gave way to another size or to
+    // the byte budget, and glyphs drawn without being kept because they did not fit.
+    int sizesDropped;
+    int glyphsUncached;
 };
 GlyphCacheUsage CurrentGlyphCacheUsage();
 
-// Forgets every realised font and glyph.
+// Forgets every realised font and glyph and sets the counts of drops back to 0.
 void ClearGlyphCache();

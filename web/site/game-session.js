@@ -7,6 +7,7 @@ export const session = {
   ready: false, // the module's runtime is up
   ended: false, // the game has ended, or could not start
   dialogOpen: false, // a game's message box waits for the player
+  played: false, // the game has taken a key or a menu choice from the player
 };
 
 function accepting() {
@@ -15,7 +16,9 @@ function accepting() {
 
 // Posts one window message; true when the game's queue took it.
 export function post(message, wParam) {
-  return accepting() && globalThis.Module._LorvanPost(message, wParam) === 1;
+  const taken = accepting() && globalThis.Module._LorvanPost(message, wParam) === 1;
+  session.played ||= taken;
+  return taken;
 }
 
 // A key pressed and released at once, as the page's menu items and an on-screen

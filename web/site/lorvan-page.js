@@ -87,4 +87,4 @@ listenToKeys([canvas, document.getElementById("touch-keys")]);
 startTouchInput();
 startMenus();
 startShare();
-registerOfflineCache();
+registerOfflineCache(() => !session.played);

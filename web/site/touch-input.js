@@ -143,8 +143,13 @@ export function startTouchInput() {
   });
   field.addEventListener("compositionend", () => {
     composing = false;
-    // Some engines change the value only after compositionend.
-    setTimeout(takeFieldChange, 0);
+    // Some engines change the value only after compositionend. A composition
+    // begun meanwhile leaves the text in the field, to be taken when it ends.
+    setTimeout(() => {
+      if (!composing) {
+        takeFieldChange();
+      }
+    }, 0);
   });
   // A tap brings up the on-screen keyboard; a click gives the canvas the keys.
   canvas.addEventListener("pointerdown", (event) => {

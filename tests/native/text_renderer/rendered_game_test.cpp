@@ -14,7 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -36,9 +38,22 @@ class RenderedGame {
         BindDrawContext(context, pixels.data(), size.width, size.height, 96);
         ComposeFrame(&context, size.width, size.height, pixels.data());
         Fake.tick += 40;
-        for (std::size_t i = 3; i < pixels.size(); i += 4) {
-            ASSERT_EQ(pixels[i], FOURTH_BYTE) << "pixel " << i / 4;
+        Fake.calls.clear(); // thousands of frames need not pile up their calls
+        const unsigned char* fourth = pixels.data() + 3;
+        const unsigned char* end = pixels.data() + pixels.size();
+        for (; fourth < end; fourth += 4) {
+            if (*fourth != FOURTH_BYTE) {
+                FAIL() << "pixel " << (fourth - pixels.data()) / 4
+                       << " had its fourth byte written";
+            }
         }
+    }
+
+    // The frame's pixels hashed, so that frames of two runs compare without keeping
+    // them all (the library's byte hash runs at memory speed in a sanitized build).
+    std::size_t Hash() const {
+        const std::string_view bytes(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+        return std::hash<std::string_view>()(bytes);
     }
 
     // Pixels the screen drew over the background: text, box and overlay.
@@ -82,6 +97,22 @@ void Type(const char* characters) {
     std::strncat(KeyBuffer, characters, sizeof KeyBuffer - std::strlen(KeyBuffer) - 1);
 }
 
+// What the player types on each question screen.
+const char* const ANSWERS[] = {"Maximiliana Theodora Worthing!",
+                               "",
+                               "20",
+                               "19",
+                               "Wilhelmina & Co",
+                               "Bartholomew",
+                               "Anna",
+                               "Ben",
+                               "Carla",
+                               "The Good, the Bad & the 100% Unbeatables",
+                               "Heat",
+                               "Once Upon a Time in the West, Part Three",
+                               "Up",
+                               "A castle, a pony & 100% sunshine!!"};
+
 TEST(RenderedGame, PlaysAWholeGameWithRealGlyphsAtEverySize) {
     StartFreshGame();
     ResetFake();
@@ -89,26 +120,12 @@ TEST(RenderedGame, PlaysAWholeGameWithRealGlyphsAtEverySize) {
     game.Frame({624, 421}); // the base layout size
 
     const Size sizes[] = {{624, 421}, {1000, 700}, {1920, 1080}, {312, 210}};
-    const char* const answers[] = {"Maximiliana Theodora Worthing!",
-                                   "",
-                                   "20",
-                                   "19",
-                                   "Wilhelmina & Co",
-                                   "Bartholomew",
-                                   "Anna",
-                                   "Ben",
-                                   "Carla",
-                                   "The Good, the Bad & the 100% Unbeatables",
-                                   "Heat",
-                                   "Once Upon a Time in the West, Part Three",
-                                   "Up",
-                                   "A castle, a pony & 100% sunshine!!"};
     for (int screen = AskName; screen <= AskWish; ++screen) {
         SCOPED_TRACE(screen);
         const Size size = sizes[screen % 4];
         game.Frame(size); // the screen's first frame
-        Type(answers[screen]);
-        for (std::size_t i = 0; i < std::strlen(answers[screen]) + 1; ++i) {
+        Type(ANSWERS[screen]);
+        for (std::size_t i = 0; i < std::strlen(ANSWERS[screen]) + 1; ++i) {
             game.Frame(size);
         }
         // At least one pixel in 500 is text (or the box), at every size.
@@ -138,6 +155,102 @@ TEST(RenderedGame, PlaysAWholeGameWithRealGlyphsAtEverySize) {
     EXPECT_LE(usage.sizes, GLYPH_CACHE_MAX_SIZES);
     EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
     StartFreshGame();
+}
+
+// One frame of a swept game: where it was drawn and what it showed.
+struct SweptFrame {
+    int screen;
+    Size size;
+    std::size_t hash;
+};
+
+// 40 client sizes, landscape and portrait in turn as a phone turns, each with its
+// own font sizes; then one so tall that its fonts reach the largest em and their
+// glyphs overrun the byte budget; then the 40 back.
+Size SweepSize(int i) {
+    const int across = 180 + 16 * i;
+    const int down = 135 + 10 * i;
+    return i % 2 == 0 ? Size{across, down} : Size{down, across};
+}
+
+std::vector<Size> SweepSizes() {
+    std::vector<Size> sweep;
+    for (int i = 0; i < 40; ++i) {
+        sweep.push_back(SweepSize(i));
+    }
+    sweep.push_back({160, 18000});
+    for (int i = 39; i >= 0; --i) {
+        sweep.push_back(SweepSize(i));
+    }
+    return sweep;
+}
+
+// Plays a whole game, sweeping the client size through every screen. With
+// coldCache the glyph cache starts empty for every frame. In the warm run the
+// cache stays within its bounds after every frame.
+void PlaySweptGame(bool coldCache, std::vector<SweptFrame>& frames, GlyphCacheUsage& usage) {
+    StartFreshGame();
+    ResetFake();
+    ClearGlyphCache();
+    RenderedGame game;
+    const auto frame = [&](Size size) {
+        if (coldCache) {
+            ClearGlyphCache();
+        }
+        game.Frame(size);
+        frames.push_back({ScreenIndex, size, game.Hash()});
+        usage = CurrentGlyphCacheUsage();
+        ASSERT_LE(usage.sizes, GLYPH_CACHE_MAX_SIZES);
+        ASSERT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
+    };
+    frame({624, 421}); // the base layout size
+    const std::vector<Size> sweep = SweepSizes();
+    for (int screen = AskName; screen <= ShowResults; ++screen) {
+        ShowFpsOverlay = screen == ShowResults; // its own font joins the last sweep
+        Type(screen < Thinking ? ANSWERS[screen] : "");
+        for (const Size& size : sweep) {
+            frame(size);
+        }
+        ASSERT_EQ(ScreenIndex, screen);
+        if (screen < Thinking) {
+            Type("\r");
+            frame({624, 421});
+        }
+        while (screen == Thinking && ScreenIndex == Thinking) {
+            Fake.tick += 100;
+            frame({624, 421});
+        }
+    }
+    StartFreshGame();
+}
+
+// Resizing a phone's window gives the screens new font sizes again and again.
+// Sizes are dropped, and glyphs drawn uncached, yet every frame has the pixels it
+// would have with a cold cache. A drop frees the size's coverage, so drawing from
+// a dropped size would also be a use after free under the sanitizers.
+TEST(RenderedGame, SweepingTheWindowSizeDropsSizesYetDrawsAsACleanCache) {
+    std::vector<SweptFrame> warm;
+    GlyphCacheUsage warmUsage = {};
+    PlaySweptGame(false, warm, warmUsage);
+    ASSERT_FALSE(HasFatalFailure());
+    std::printf("glyph cache after %zu swept frames: %d sizes dropped, %d glyphs uncached\n",
+                warm.size(), warmUsage.sizesDropped, warmUsage.glyphsUncached);
+    EXPECT_GT(warmUsage.sizesDropped, 2 * 40);
+    EXPECT_GT(warmUsage.glyphsUncached, 0);
+
+    std::vector<SweptFrame> cold;
+    GlyphCacheUsage coldUsage = {};
+    PlaySweptGame(true, cold, coldUsage);
+    ASSERT_EQ(cold.size(), warm.size());
+    int differing = 0;
+    for (std::size_t i = 0; i < warm.size(); ++i) {
+        if (warm[i].hash != cold[i].hash && ++differing <= 5) {
+            ADD_FAILURE() << "frame " << i << " (screen " << warm[i].screen << " at "
+                          << warm[i].size.width << "x" << warm[i].size.height
+                          << ") differs from the same frame drawn with a cold cache";
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(RenderedGame, FontsAndContextBehaveAsGdisDo) {

@@ -20,6 +20,11 @@ int Width(const char* text) {
     return MeasureRenderedText(context, text, static_cast<int>(std::strlen(text)));
 }
 
+// A char indexes the advances as the byte it is, as the renderer reads it.
+int AdvanceOf(const SizedFont& font, char character) {
+    return font.advances[static_cast<unsigned char>(character)];
+}
+
 struct Laid {
     std::vector<std::string> lines; // the characters each line draws
     std::vector<TextLine> boxes;
@@ -253,7 +258,7 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     context.backgroundColor = 0x00FF00; // green, opaque by default
     RenderText(context, "&xo", -1, TextRect{4, 4, 110, 56}, 0);
     const SizedFont& sized = RealiseFont(font);
-    const int width = sized.advances['x'] + sized.advances['o'];
+    const int width = AdvanceOf(sized, 'x') + AdvanceOf(sized, 'o');
     const int cellBottom = 4 + sized.LineHeight();
     // The cell's corners are the background; just past it nothing changed.
     EXPECT_EQ(buffer.At(4, 4)[1], 0xFF);
@@ -278,7 +283,7 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     const int underline = 4 + sized.ascent + 1;
     EXPECT_EQ(buffer.At(4 + 1, underline)[2], 0xFF);
     EXPECT_EQ(buffer.At(4 + 1, underline)[1], 0x00);
-    EXPECT_EQ(buffer.At(4 + sized.advances['x'] + 2, underline)[1], 0xFF); // "o" is not
+    EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') + 2, underline)[1], 0xFF); // "o" is not
 }
 
 TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
