@@ -9,8 +9,9 @@ File menu: the file is downloaded, and with no share sheet the results and the
 page's address go to the clipboard, which a page dialog says."""
 
 import re
+import time
 
-from lorvan_browser import MENU_ITEMS, Viewport, run_test  # first: it finds the end-to-end helpers
+from lorvan_browser import MENU_ITEMS, TYPING_PAUSE, Viewport, run_test  # first: it finds the end-to-end helpers
 
 from lorvan_e2e import check, wait_until
 from test_whole_game import ANSWERS, FILE_NAME, TYPED
@@ -83,7 +84,8 @@ def tap_text(page, text, selector):
 class OnScreenKeyboard:
     """The page, for answer_questions, typing as a phone's keyboard does: words
     composed letter by letter and then committed, other text committed at
-    once, Backspace and Enter as the keyboard's own keys."""
+    once, Backspace and Enter as the keyboard's own keys. It types at the pace
+    of the other tests' keys: the game takes one character a frame."""
 
     KEYS = {"Return": ("Enter", 13, "\r"), "BackSpace": ("Backspace", 8, "")}
 
@@ -116,9 +118,11 @@ class OnScreenKeyboard:
                 for end in range(1, len(token) + 1):
                     self.page.cdp("Input.imeSetComposition", text=token[:end],
                                   selectionStart=end, selectionEnd=end)
+                    time.sleep(TYPING_PAUSE)
                 self.page.cdp("Input.insertText", text=token)
             else:
                 self.page.cdp("Input.insertText", text=token)
+                time.sleep(TYPING_PAUSE)
 
 
 def play_on_the_phone(page):
