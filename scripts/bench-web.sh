@@ -10,8 +10,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake --preset web >/dev/null
-cmake --build --preset web --target lorvan_web -j 2 >/dev/null
+source scripts/build-steps.sh
+build_step install-deps bash scripts/install-deps.sh
+build_preset web lorvan_site
 # Debian's own python3, the one that can import Debian's Selenium.
 exec /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site \
     --out build/web/bench-screenshots --engines "${1:-chromium,firefox}"
