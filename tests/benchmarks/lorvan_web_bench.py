@@ -128,7 +128,7 @@ def measure(site, out, engine):
     for screen, width, height, median, low, high in figures:
         print("  %-8s %-10s %6.2f ms %5.2f ms %5.2f ms"
               % (screen, "%dx%d" % (width, height), median, low, high))
-    print("\nof which the canvas takes a ready frame (ImageData.set and putImageData), median:")
+    print("\nof which the canvas takes a ready frame (putImageData), median:")
     for width, height, median in put_image:
         print("  %-10s %6.2f ms" % ("%dx%d" % (width, height), median))
     print("\nbackground fill beside a plain memset of the same buffer, median of %d timings "
