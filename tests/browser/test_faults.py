@@ -2,7 +2,9 @@
 dialog.close() or a phone's back gesture closes it) must answer it and let the
 game go on; a flood of typing with Ctrl held must not lose Ctrl's key-up, or
 every later character is swallowed; and once the game has ended, F5 must reload
-the page, as the page tells the player to."""
+the page, as the page tells the player to. All of it in a browser that gives the
+page no service worker (a private window, storage blocked: reading
+navigator.serviceWorker throws), where the game must start and run as ever."""
 
 from lorvan_browser import run_test  # first: it finds the end-to-end helpers
 
@@ -22,6 +24,19 @@ PASTE = """
 const field = document.getElementById('touch-keys');
 field.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste',
                                              data: 'x'.repeat(arguments[0]), bubbles: true}));
+"""
+
+# Run before the page's scripts: counts the page's asks for a service worker and
+# refuses them.
+NO_SERVICE_WORKER = """
+window.serviceWorkerAsked = 0;
+Object.defineProperty(navigator, "serviceWorker", {
+  configurable: true,
+  get() {
+    window.serviceWorkerAsked += 1;
+    throw new DOMException("The browser keeps no service workers here.", "SecurityError");
+  },
+});
 """
 
 # Records whether the page let the browser have F5 (or the page reloaded).
@@ -82,10 +97,13 @@ def check_f5_after_the_end(page):
 
 
 def check_faults(page):
+    wait_until("the page to ask for a service worker",
+               lambda: page.js("return document.readyState === 'complete' && "
+                               "window.serviceWorkerAsked > 0"))
     check_closed_boxes(page)
     check_flood_keeps_key_ups(page)
     check_f5_after_the_end(page)
 
 
 if __name__ == "__main__":
-    run_test(check_faults)
+    run_test(check_faults, before_load=NO_SERVICE_WORKER)
