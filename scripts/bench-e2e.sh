@@ -7,10 +7,7 @@
 # method is in docs/performance.md. Logs and screenshots: build/bench-e2e/runs/.
 #
 #   bash scripts/bench-e2e.sh [--repetitions N] [--seconds S] [--uncapped-seconds S]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-source scripts/build-steps.sh
+source "$(dirname "$0")/prelude.sh"
 build_preset windows Lorvan lorvan_probe
 # A second tree of the same preset; the preset sets no environment to miss.
 build_step windows-reference-configure \

@@ -7,11 +7,8 @@
 #
 #   bash scripts/bench-web.sh                 # both engines
 #   bash scripts/bench-web.sh firefox         # one
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-source scripts/build-steps.sh
-build_step install-deps bash scripts/install-deps.sh
+source "$(dirname "$0")/prelude.sh"
+install_deps
 build_preset web lorvan_site
 # Debian's own python3, the one that can import Debian's Selenium.
 exec /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site \

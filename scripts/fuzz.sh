@@ -4,12 +4,9 @@
 # New inputs that reach new code are kept in build/fuzz/corpus-long; a crash is
 # written as crash-* in build/fuzz and reproduced with
 #   build/fuzz/tests/fuzz/lorvan_game_fuzzer <crash file>
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/prelude.sh"
 seconds=${1:-1800}
-
-source scripts/build-steps.sh
-build_step install-deps bash scripts/install-deps.sh
+install_deps
 build_preset fuzz lorvan_game_fuzzer
 
 mkdir -p build/fuzz/corpus-long

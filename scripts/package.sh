@@ -13,12 +13,8 @@
 # LORVAN_WEB_BUILD_DIR the site of another web build tree, as they are built;
 # LORVAN_DIST_DIR puts the archives elsewhere; LORVAN_PACKAGES="exe" or "web"
 # packs only one.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$(pwd)
-source scripts/build-steps.sh
-
-dist_dir=${LORVAN_DIST_DIR:-$root/dist}
+source "$(dirname "$0")/prelude.sh"
+dist_dir=${LORVAN_DIST_DIR:-$lorvan_root/dist}
 packages=${LORVAN_PACKAGES:-exe web}
 
 staging=$(mktemp -d)
@@ -26,45 +22,47 @@ trap 'rm -rf "$staging"' EXIT
 mkdir -p "$dist_dir"
 
 if [ -z "${LORVAN_BUILD_DIR:-}${LORVAN_WEB_BUILD_DIR:-}" ]; then
-    build_step install-deps bash scripts/install-deps.sh
+    install_deps
 fi
 
-# The named file of a tree, or a message saying it was never built.
-built() {
-    [ -f "$1" ] || { echo "$1 is missing: that build tree has not been built" >&2; return 1; }
+# The build tree to pack: the one the variable names, as it is, or the preset's
+# own tree, built now. Fails with a message when the tree lacks its product.
+#   tree_with <variable> <preset> <target> <product inside the tree>
+tree_with() {
+    local named=${!1:-} preset=$2 target=$3 product=$4 tree
+    tree=${named:-$lorvan_root/build/$preset}
+    if [ -z "$named" ]; then
+        build_preset "$preset" "$target" >&2
+    fi
+    [ -f "$tree/$product" ] || { echo "$tree/$product is missing: that build tree has not been built" >&2; return 1; }
+    echo "$tree"
+}
+
+# Zips the files named (default: all) of a folder anew as dist/<archive>.
+#   zip_anew <archive> <folder> [files...]
+zip_anew() {
+    local archive=$dist_dir/$1 folder=$2
+    shift 2
+    rm -f "$archive"
+    if [ "$#" -eq 0 ]; then set -- .; fi
+    (cd "$folder" && zip -q -X -r "$archive" "$@")
+    echo "$archive"
 }
 
 pack_exe() {
-    local build_dir=${LORVAN_BUILD_DIR:-}
-    if [ -z "$build_dir" ]; then
-        build_dir=$root/build/windows
-        build_preset windows Lorvan
-    fi
-    built "$build_dir/Lorvan.exe"
-
+    local tree
+    tree=$(tree_with LORVAN_BUILD_DIR windows Lorvan Lorvan.exe)
     # Players open the readme with Notepad: give it Windows line ends.
-    cp "$build_dir/Lorvan.exe" "$staging/Lorvan.exe"
-    sed 's/$/\r/' "$root/docs/player-readme.txt" >"$staging/ReadMe.txt"
-
-    local archive="$dist_dir/lorvan_latest.zip"
-    rm -f "$archive"
-    (cd "$staging" && zip -q -X "$archive" Lorvan.exe ReadMe.txt)
-    echo "$archive"
+    cp "$tree/Lorvan.exe" "$staging/Lorvan.exe"
+    sed 's/$/\r/' "$lorvan_root/docs/player-readme.txt" >"$staging/ReadMe.txt"
+    zip_anew lorvan_latest.zip "$staging" Lorvan.exe ReadMe.txt
 }
 
 pack_web() {
-    local build_dir=${LORVAN_WEB_BUILD_DIR:-}
-    if [ -z "$build_dir" ]; then
-        build_dir=$root/build/web
-        build_preset web lorvan_site
-    fi
+    local tree
     # The whole laid-out release, whatever files it holds.
-    built "$build_dir/web/site/index.html"
-
-    local archive="$dist_dir/lorvan_web.zip"
-    rm -f "$archive"
-    (cd "$build_dir/web/site" && zip -q -X -r "$archive" .)
-    echo "$archive"
+    tree=$(tree_with LORVAN_WEB_BUILD_DIR web lorvan_site web/site/index.html)
+    zip_anew lorvan_web.zip "$tree/web/site"
 }
 
 for package in $packages; do

@@ -4,12 +4,10 @@
 #
 #   bash scripts/play-web.sh          # on port 8080
 #   bash scripts/play-web.sh 9000     # on another port
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/prelude.sh"
 
 port=${1:-8080}
-source scripts/build-steps.sh
-build_step install-deps bash scripts/install-deps.sh
+install_deps
 build_preset web lorvan_site
 
 echo "Lorvan is ready: open http://127.0.0.1:$port/ in your browser (Ctrl+C stops it)."

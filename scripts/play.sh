@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # Builds Lorvan.exe and starts it through Wine on this desktop.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-source scripts/build-steps.sh
-build_step install-deps bash scripts/install-deps.sh
+source "$(dirname "$0")/prelude.sh"
+install_deps
 build_preset windows Lorvan
 
 if [ -z "${DISPLAY:-}" ]; then

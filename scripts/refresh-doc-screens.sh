@@ -7,13 +7,11 @@
 #
 #   bash scripts/refresh-doc-screens.sh         copy from the last test runs
 #   bash scripts/refresh-doc-screens.sh --run   run the end-to-end and browser tests first
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/prelude.sh"
 shots=build/windows/tests/e2e/screenshots
 browser_shots=build/web/tests/browser/screenshots
 
 if [ "${1:-}" = "--run" ]; then
-    source scripts/build-steps.sh
     build_preset windows
     source scripts/wine-session.sh
     trap wine_session_stop EXIT

@@ -11,7 +11,7 @@ fail() { echo "$*"; exit 1; }
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
-if said=$(LORVAN_LOG_DIR=$logs bash -c 'source scripts/build-steps.sh &&
+if said=$(LORVAN_LOG_DIR=$logs bash -c 'source scripts/prelude.sh &&
           build_step broken-step sh -c "echo the reason it broke; exit 3"' 2>&1); then
     fail "a failing step succeeded"
 fi
