@@ -1,21 +1,36 @@
 #!/usr/bin/env bash
-# Runs every test tier of the game and ends with one line "N passed, N failed":
-#   1. the portable core natively, under AddressSanitizer and UBSan;
-#   2. the game fuzzer, for a bounded number of inputs, under the same sanitizers;
-#   3. the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
-#   4. the browser page, built with Emscripten, in Chromium, Firefox ESR and
-#      WebKitGTK (one suite, each case in every engine that has its feature).
-# and, before them all, scripts/package.sh as a new user runs it.
+# Runs the game's test tiers and ends with one line "N passed, N failed":
+#   package   scripts/package.sh as a new user runs it, counted as one test;
+#   native    the portable core natively, under AddressSanitizer and UBSan;
+#   fuzz      the game fuzzer, for a bounded number of inputs, under the same sanitizers;
+#   windows   the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
+#   web       the browser page, built with Emscripten, in Chromium, Firefox ESR and
+#             WebKitGTK (one suite, each case in every engine that has its feature).
+#
+#   bash scripts/test.sh                 every tier, in that order
+#   bash scripts/test.sh native web      the named tiers only
+#
 # Installs whatever is missing first. Exits non-zero on any failure.
-set -uo pipefail
-cd "$(dirname "$0")/.."
-root=$(pwd)
+source "$(dirname "$0")/prelude.sh"
+# A failing tier is counted, and the tiers after it still run.
+set +e
 
-bash scripts/install-deps.sh || { echo "could not install the build tools"; echo "0 passed, 1 failed"; exit 1; }
+tiers=(package native fuzz windows web)
+
+usage() {
+    echo "usage: bash scripts/test.sh [tier...]   tiers: ${tiers[*]}" >&2
+    exit 2
+}
+for tier in "$@"; do
+    [[ " ${tiers[*]} " == *" $tier "* ]] || usage
+done
+chosen=("$@")
+[ ${#chosen[@]} -gt 0 ] || chosen=("${tiers[@]}")
 
 passed=0
 failed=0
-jobs=$(nproc)
+mkdir -p build
+bash scripts/install-deps.sh || { echo "could not install the build tools"; echo "0 passed, 1 failed"; exit 1; }
 
 # Adds the counts of the ctest summary line ("N% tests passed, F tests failed out of T").
 count_ctest() {
@@ -31,48 +46,58 @@ count_ctest() {
     failed=$((failed + bad))
 }
 
-run_tier() {
-    local name=$1 preset=$2 log="$root/build/$1-tests.log"
-    mkdir -p "$root/build"
+# Builds a preset and runs its tests, with any further ctest arguments.
+#   run_preset <tier> <preset> [ctest arguments...]
+run_preset() {
+    local name=$1 preset=$2 log="build/$1-tests.log"
+    shift 2
     echo "== $name: configure and build"
-    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" -j "$jobs"; } >"$root/build/$name-build.log" 2>&1; then
-        tail -n 40 "$root/build/$name-build.log"
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" -j "$(nproc)"; } >"build/$name-build.log" 2>&1; then
+        tail -n 40 "build/$name-build.log"
         echo "$name: build failed"
         failed=$((failed + 1))
         return
     fi
     echo "== $name: tests"
-    ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log" | grep -E '(Failed|\*\*\*|tests passed)' || true
+    ctest --preset "$preset" -j "$(nproc)" "$@" 2>&1 | tee "$log" | grep -E '(Failed|\*\*\*|tests passed)' || true
     count_ctest "$log"
 }
 
-# Packing for players as a new user does it, counted as one test. First, so that
-# on CI's clean checkout it runs before any tier has configured a build tree.
-mkdir -p "$root/build"
-echo "== package: bash scripts/package.sh"
-if bash tests/package/check_packing.sh "$root" >"$root/build/package-tests.log" 2>&1; then
-    passed=$((passed + 1))
-else
-    tail -n 40 "$root/build/package-tests.log"
-    echo "package: failed"
-    failed=$((failed + 1))
-fi
+# First, so that on CI's clean checkout it runs before any tier has configured a
+# build tree, as a new user's first command would.
+tier_package() {
+    echo "== package: bash scripts/package.sh"
+    if bash tests/package/check_packing.sh "$lorvan_root" >build/package-tests.log 2>&1; then
+        passed=$((passed + 1))
+    else
+        tail -n 40 build/package-tests.log
+        echo "package: failed"
+        failed=$((failed + 1))
+    fi
+}
 
-run_tier native native
-run_tier fuzz fuzz
+tier_native() { run_preset native native; }
+tier_fuzz() { run_preset fuzz fuzz; }
 
-source scripts/wine-session.sh
-mkdir -p build/windows
-trap wine_session_stop EXIT
-if wine_session_start build/windows; then
-    run_tier windows windows
-else
-    failed=$((failed + 1)) # the session said why
-fi
-wine_session_stop
-trap - EXIT
+# Only this tier needs Wine and its display.
+tier_windows() {
+    source scripts/wine-session.sh
+    mkdir -p build/windows
+    trap wine_session_stop EXIT
+    if wine_session_start build/windows; then
+        run_preset windows windows
+    else
+        failed=$((failed + 1)) # the session said why
+    fi
+    wine_session_stop
+    trap - EXIT
+}
 
-run_tier web web
+tier_web() { run_preset web web; }
+
+for tier in "${chosen[@]}"; do
+    "tier_$tier"
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
