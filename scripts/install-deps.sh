@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-xkb-utils imagemagick fonts-liberation2
     libstb-dev fonttools
-    python3 zip unzip procps
+    python3 python3-pil zip unzip procps
     # The browser build and its tests: Emscripten; Chromium and WebKitGTK driven
     # by Debian's Selenium (WebKitGTK's MiniBrowser needs an X display, so
     # xauth for xvfb-run); Firefox ESR driven by puppeteer-core over WebDriver

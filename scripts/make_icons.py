@@ -6,9 +6,12 @@ res/lorvan_file.ico group icon "A": what the shell shows for Lorvan.exe, the
                     same bubble on a page.
 
 Run it again after changing a picture: python3 scripts/make_icons.py
+(Debian's python3, with python3-pil)
 """
 import os
 import struct
+
+from PIL import Image
 
 # The 16 colours of the classic palette, as (red, green, blue).
 PALETTE = [
@@ -70,24 +73,33 @@ def on_a_page(picture):
     return ["".join(r) for r in rows]
 
 
-def ico_bytes(picture):
+def paletted(picture):
+    """The picture as a 16-colour Pillow image, and its mask (1 where transparent)."""
     size = len(picture)
-    xor_rows, and_rows = [], []
-    for line in reversed(picture):  # bitmaps are stored bottom-up
-        nibbles = [INK.get(ch, 0) for ch in line]
-        xor_rows.append(bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, size, 2)))
-        mask = 0
-        for ch in line:
-            mask = (mask << 1) | (1 if ch == "." else 0)
-        and_rows.append(mask.to_bytes(size // 8, "big"))
-    xor_data, and_data = b"".join(xor_rows), b"".join(and_rows)
+    image = Image.new("P", (size, size))
+    image.putpalette([c for rgb in PALETTE for c in rgb])
+    image.putdata([INK.get(ch, 0) for line in picture for ch in line])
+    mask = Image.new("1", (size, size))
+    mask.putdata([1 if ch == "." else 0 for line in picture for ch in line])
+    return image, mask
+
+
+def ico_bytes(picture):
+    """One 32 by 32, 4-bit image in an icon file. Pillow packs the pixels; its own
+    icon writer makes only 8- and 32-bit images, and the window's icon is 16-colour."""
+    size = len(picture)
+    image, mask = paletted(picture)
+    # Bitmaps are stored bottom-up; 4-bit rows of 32 pixels and 1-bit mask rows
+    # of 32 pixels already end on the 4-byte boundary each row needs.
+    xor_data = image.transpose(Image.Transpose.FLIP_TOP_BOTTOM).tobytes("raw", "P;4")
+    and_data = mask.transpose(Image.Transpose.FLIP_TOP_BOTTOM).tobytes("raw", "1")
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
                          len(xor_data) + len(and_data), 0, 0, 16, 0)
-    image = header + palette + xor_data + and_data
+    image_bytes = header + palette + xor_data + and_data
     directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), 6 + 16)
-    return directory + entry + image
+    entry = struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image_bytes), 6 + 16)
+    return directory + entry + image_bytes
 
 
 def main():

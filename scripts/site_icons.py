@@ -9,23 +9,19 @@ pixel look stays:
                           central circle that every mask shape keeps;
     apple-touch-icon.png  180 pixels on the ground colour (iOS shows no transparency).
 
-    python3 scripts/site_icons.py <output folder>
+    python3 scripts/site_icons.py <output folder>   (Debian's python3, with python3-pil)
 """
 import os
-import struct
 import sys
-import zlib
+
+from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_icons import INK, PALETTE, bubble_with_letter  # noqa: E402
+from make_icons import bubble_with_letter, paletted  # noqa: E402
 
 GROUND = (0x1D, 0x24, 0x30, 255)  # the manifest's background_color
 # A maskable icon's safe zone: the circle of 40 % of the size around the centre.
 SAFE_ZONE_RADIUS = 0.40
-
-
-def colour(ink):
-    return (0, 0, 0, 0) if ink == "." else PALETTE[INK[ink]] + (255,)
 
 
 def ink_fits_safe_zone(picture, scale, size):
@@ -48,29 +44,17 @@ def ink_fits_safe_zone(picture, scale, size):
 
 
 def enlarged(picture, scale, size, ground):
-    """RGBA rows of size by size: the picture at whole-pixel scale, centred on ground."""
-    art = len(picture) * scale
-    offset = (size - art) // 2
-    rows = [[ground] * size for _ in range(size)]
-    for y in range(art):
-        line = picture[y // scale]
-        row = rows[offset + y]
-        for x in range(art):
-            ink = line[x // scale]
-            if ink != ".":
-                row[offset + x] = colour(ink)
-    return rows
-
-
-def png_bytes(rows):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-    height, width = len(rows), len(rows[0])
-    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)  # 8-bit RGBA
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    """A size by size RGBA image: the picture at whole-pixel scale, centred on ground."""
+    image, mask = paletted(picture)
+    art = image.convert("RGBA")
+    art.putalpha(mask.point(lambda transparent: 0 if transparent else 255).convert("L"))
+    side = len(picture) * scale
+    art = art.resize((side, side), Image.Resampling.NEAREST)
+    icon = Image.new("RGBA", (size, size), ground)
+    offset = (size - side) // 2
+    # Inked pixels are opaque: pasting through the art's alpha copies them exactly.
+    icon.paste(art, (offset, offset), art)
+    return icon
 
 
 def icons():
@@ -89,9 +73,8 @@ def main():
     if len(sys.argv) != 2:
         sys.exit("usage: site_icons.py <output folder>")
     os.makedirs(sys.argv[1], exist_ok=True)
-    for name, rows in icons().items():
-        with open(os.path.join(sys.argv[1], name), "wb") as handle:
-            handle.write(png_bytes(rows))
+    for name, icon in icons().items():
+        icon.save(os.path.join(sys.argv[1], name), optimize=True)
 
 
 if __name__ == "__main__":

@@ -3,8 +3,6 @@
 # from the game's icon art, the favicon and the fonts' licence, stamped with the
 # release by lay_out_site.cmake. The module itself is linked into
 # <build>/web/module, so the site only ever holds a finished release.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
-
 set(LORVAN_SITE_DIR ${CMAKE_CURRENT_BINARY_DIR}/site)
 set(LORVAN_MODULE_DIR ${CMAKE_CURRENT_BINARY_DIR}/module)
 set(LORVAN_ICONS_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
@@ -18,7 +16,7 @@ set(LORVAN_FONT_LICENCE /usr/share/doc/fonts-liberation2/copyright CACHE FILEPAT
 set(LORVAN_SITE_ICONS icon-192.png icon-512.png apple-touch-icon.png)
 list(TRANSFORM LORVAN_SITE_ICONS PREPEND ${LORVAN_ICONS_DIR}/ OUTPUT_VARIABLE icon_outputs)
 add_custom_command(OUTPUT ${icon_outputs}
-    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/site_icons.py ${LORVAN_ICONS_DIR}
+    COMMAND ${LORVAN_SYSTEM_PYTHON} ${PROJECT_SOURCE_DIR}/scripts/site_icons.py ${LORVAN_ICONS_DIR}
     DEPENDS ${PROJECT_SOURCE_DIR}/scripts/site_icons.py ${PROJECT_SOURCE_DIR}/scripts/make_icons.py
     COMMENT "Making the site's icons from the game's icon art"
     VERBATIM)
