@@ -6,9 +6,7 @@
 #
 #   bash scripts/bench.sh [benchmark arguments]
 #   bash scripts/bench.sh --windows   # the cross-built timer under Wine instead
-set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/build-steps.sh
+source "$(dirname "$0")/prelude.sh"
 
 if [ "${1:-}" = "--windows" ]; then
     build_preset windows lorvan_fill_timing
@@ -20,6 +18,7 @@ if [ "${1:-}" = "--windows" ]; then
     exit 0
 fi
 
-build_preset bench lorvan_benchmarks
+# The fill timer too, for callgrind's instruction counts (docs/performance.md).
+build_preset bench lorvan_benchmarks lorvan_fill_timing
 echo "load: $(uptime)"
 build/bench/tests/benchmarks/lorvan_benchmarks "$@"
