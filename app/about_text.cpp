@@ -1,6 +1,7 @@
 #include "app/about_text.h"
 
 #include "app/game_state.h"
+#include "app/platform.h"
 
 #include <cstdio>
 
@@ -10,4 +11,10 @@ void FormatAboutText(char* out, std::size_t size) {
                   "Copyright (C) 2024-2026 Tevarin Software. All rights reserved.\n\n"
                   "Website: %s",
                   AppSettings.productPageLink);
+}
+
+void ShowAboutBox() {
+    char text[ABOUT_TEXT_SIZE];
+    FormatAboutText(text, sizeof text);
+    PlatformMessageBox(text, "About", MESSAGE_OK);
 }

@@ -1,10 +1,11 @@
 #include "app/win32_shell.h"
 
 #include "app/about_text.h"
-#include "app/menu_commands.h"
+#include "app/window_messages.h"
 
-static_assert(MENU_FILE_EXIT == IDM_FILE_EXIT && MENU_HELP_ABOUT == IDM_HELP_ABOUT,
-              "menu command ids match the resource script");
+static_assert(MESSAGE_DESTROY == WM_DESTROY && MESSAGE_CLOSE == WM_CLOSE &&
+                  MESSAGE_KEYUP == WM_KEYUP && MESSAGE_COMMAND == WM_COMMAND,
+              "message numbers match Win32");
 
 namespace {
 
@@ -29,13 +30,6 @@ void SetWindowIcon(HWND window, int size, WPARAM which, const char* failure) {
     }
 }
 
-// Owned by the window that got the command, which is the game window.
-void ShowAboutBoxOf(HWND window) {
-    char text[ABOUT_TEXT_SIZE];
-    FormatAboutText(text, sizeof text);
-    MessageBoxA(window, text, "About", MB_OK);
-}
-
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,29 +39,30 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetWindowIcon(window, 32, ICON_BIG, "Could not load large icon!");
         SetWindowIcon(window, 16, ICON_SMALL, "Could not load small icon!");
         return 0;
-    case WM_COMMAND:
-        switch (MenuActionFor(LOWORD(wParam))) {
-        case MenuAction::CloseWindow:
-            PostMessageA(window, WM_CLOSE, 0, 0);
-            break;
-        case MenuAction::ShowAbout:
-            ShowAboutBoxOf(window);
-            break;
-        case MenuAction::None:
-            break;
-        }
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         return 0; // the game is played with the keyboard alone
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        break;
     }
+    switch (WindowEffectOf(message, static_cast<std::uint64_t>(wParam))) {
+    case WindowEffect::Ignore:
+        return 0;
+    case WindowEffect::PostClose:
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    case WindowEffect::ShowAbout:
+        ShowAboutBox(); // owned by the game window, which is this one
+        return 0;
+    case WindowEffect::Destroy:
+        DestroyWindow(window);
+        return 0;
+    case WindowEffect::PostQuit:
+        PostQuitMessage(0);
+        return 0;
+    case WindowEffect::PassOn:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,9 +1,10 @@
 #include "web/page_constants.h"
 
 #include "app/key_commands.h"
-#include "app/menu_commands.h"
+#include "app/window_messages.h"
 #include "app/platform.h"
 #include "web/base_layout.h"
+#include "res/resource.h"
 #include "web/page_messages.h"
 #include "web/screen_text.h"
 
@@ -22,8 +23,8 @@ std::size_t WritePageConstants(char* out, std::size_t size) {
         "\"no\":%d},"
         "\"baseClient\":{\"width\":%d,\"height\":%d},"
         "\"screenTextSeparator\":\"\\u%04x\"}",
-        MESSAGE_KEYDOWN, PAGE_KEYUP, MESSAGE_CHAR, PAGE_COMMAND, KEY_BACK, KEY_RETURN, KEY_ESCAPE,
-        KEY_F1, KEY_F5, KEY_F6, MENU_FILE_EXIT, MENU_HELP_ABOUT, MESSAGE_TYPE_MASK,
+        MESSAGE_KEYDOWN, MESSAGE_KEYUP, MESSAGE_CHAR, MESSAGE_COMMAND, KEY_BACK, KEY_RETURN,
+        KEY_ESCAPE, KEY_F1, KEY_F5, KEY_F6, IDM_FILE_EXIT, IDM_HELP_ABOUT, MESSAGE_TYPE_MASK,
         MESSAGE_YES_NO_CANCEL, MESSAGE_ICON_ERROR, MESSAGE_ICON_QUESTION, MESSAGE_ICON_INFORMATION,
         MESSAGE_ANSWER_OK, MESSAGE_ANSWER_CANCEL, MESSAGE_ANSWER_YES, MESSAGE_ANSWER_NO,
         BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, static_cast<unsigned>(SCREEN_TEXT_SEPARATOR));

@@ -1,7 +1,7 @@
 #include "web/page_messages.h"
 
 #include "app/key_commands.h"
-#include "app/menu_commands.h"
+#include "web/page_window.h"
 
 #include <cstring>
 
@@ -39,7 +39,7 @@ void ForgetOwedKeyUps() {
 }
 
 bool IsKeyMessage(unsigned message) {
-    return message == MESSAGE_KEYDOWN || message == PAGE_KEYUP || message == MESSAGE_CHAR;
+    return message == MESSAGE_KEYDOWN || message == MESSAGE_KEYUP || message == MESSAGE_CHAR;
 }
 
 void Append(unsigned message, unsigned wParam) {
@@ -50,38 +50,11 @@ void Append(unsigned message, unsigned wParam) {
     ++QueueLength;
 }
 
-// What the window procedure does with the messages it handles.
-void Dispatch(const PageMessage& removed) {
-    switch (removed.message) {
-    case PAGE_COMMAND:
-        switch (MenuActionFor(static_cast<int>(removed.wParam & 0xFFFF))) {
-        case MenuAction::CloseWindow:
-            Append(PAGE_CLOSE, 0);
-            break;
-        case MenuAction::ShowAbout:
-            ShowAboutBox();
-            break;
-        case MenuAction::None:
-            break;
-        }
-        break;
-    case PAGE_CLOSE:
-        // Closing destroys the window, and its destruction posts the quit message.
-        Append(MESSAGE_QUIT, 0);
-        break;
-    case PAGE_DESTROY:
-        Append(MESSAGE_QUIT, 0);
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
 
 bool PostPageMessage(unsigned message, unsigned wParam) {
     const unsigned key = wParam & 0xFF;
-    if (message == PAGE_KEYUP && KeyUpOwed[key]) {
+    if (message == MESSAGE_KEYUP && KeyUpOwed[key]) {
         KeyUpOwed[key] = false; // its place was kept
         --KeyUpsOwed;
         Append(message, wParam);
@@ -101,6 +74,10 @@ bool PostPageMessage(unsigned message, unsigned wParam) {
     return true;
 }
 
+void PostGameMessage(unsigned message) {
+    Append(message, 0);
+}
+
 int PageKeyStrokeRoom() {
     const int free = FreePlaces();
     return free > 0 ? free / 3 : 0;
@@ -117,14 +94,14 @@ bool PumpPageMessage() {
     // The key state counts every message removed so far, this one included.
     if (removed.message == MESSAGE_KEYDOWN) {
         KeyState[removed.wParam & 0xFF] = 0x80;
-    } else if (removed.message == PAGE_KEYUP) {
+    } else if (removed.message == MESSAGE_KEYUP) {
         KeyState[removed.wParam & 0xFF] = 0;
     }
     const PumpOutcome outcome = ApplyKeyRules(KeyState, removed.message, removed.wParam);
     if (outcome.postDestroy) {
-        Append(PAGE_DESTROY, 0);
+        PostGameMessage(MESSAGE_DESTROY);
     }
-    Dispatch(removed);
+    PageWindowProc(removed.message, removed.wParam);
     return outcome.isQuit;
 }
 

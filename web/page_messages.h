@@ -7,15 +7,7 @@
 #pragma once
 
 #include "app/key_commands.h"
-
-// The messages the page needs beyond those the key rules name (MESSAGE_QUIT,
-// MESSAGE_KEYDOWN, MESSAGE_CHAR), Win32's own values.
-enum : unsigned {
-    PAGE_DESTROY = 0x0002,
-    PAGE_CLOSE = 0x0010,
-    PAGE_KEYUP = 0x0101,
-    PAGE_COMMAND = 0x0111
-};
+#include "app/window_messages.h"
 
 // Queues a message from the page; returns false when it was dropped. The page's
 // messages are dropped when the queue is nearly full, so the messages the game
@@ -27,9 +19,13 @@ bool PostPageMessage(unsigned message, unsigned wParam);
 // now: the page posts no more characters than that from one input event.
 int PageKeyStrokeRoom();
 
+// Queues a message the game posts itself (a close, the window's end, the quit
+// message). It always finds room: the page's own messages leave some.
+void PostGameMessage(unsigned message);
+
 // Removes at most one message: updates the key state, applies the game's key
-// rules, then does what the window procedure does with it (a menu command, a
-// close, the end of the window). Returns true when it was the quit message.
+// rules, then hands it to the page's window procedure. Returns true when it was
+// the quit message.
 bool PumpPageMessage();
 
 // After a modal box: every key counts as up and the key messages still waiting

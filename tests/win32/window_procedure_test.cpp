@@ -20,6 +20,7 @@ class WindowProcedure : public ::testing::Test {
         StartFreshGame();
         window = CreateGameProcWindow(300, 200, false);
         ASSERT_NE(window, nullptr);
+        MainWindow = reinterpret_cast<PlatformWindow*>(window); // as the game's start sets it
         DrainMessages();
     }
 

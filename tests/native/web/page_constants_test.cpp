@@ -3,7 +3,7 @@
 #include "web/page_constants.h"
 
 #include "app/key_commands.h"
-#include "app/menu_commands.h"
+#include "res/resource.h"
 #include "app/platform.h"
 #include "web/base_layout.h"
 #include "web/page_messages.h"
@@ -39,17 +39,17 @@ TEST(PageConstants, HoldTheHeadersValuesUnderThePagesNames) {
         long long value;
     } expected[] = {
         {"message", "keyDown", MESSAGE_KEYDOWN},
-        {"message", "keyUp", PAGE_KEYUP},
+        {"message", "keyUp", MESSAGE_KEYUP},
         {"message", "char", MESSAGE_CHAR},
-        {"message", "command", PAGE_COMMAND},
+        {"message", "command", MESSAGE_COMMAND},
         {"key", "back", KEY_BACK},
         {"key", "return", KEY_RETURN},
         {"key", "escape", KEY_ESCAPE},
         {"key", "f1", KEY_F1},
         {"key", "f5", KEY_F5},
         {"key", "f6", KEY_F6},
-        {"command", "exit", MENU_FILE_EXIT},
-        {"command", "about", MENU_HELP_ABOUT},
+        {"command", "exit", IDM_FILE_EXIT},
+        {"command", "about", IDM_HELP_ABOUT},
         {"messageBox", "typeMask", MESSAGE_TYPE_MASK},
         {"messageBox", "yesNoCancel", MESSAGE_YES_NO_CANCEL},
         {"messageBox", "iconError", MESSAGE_ICON_ERROR},

@@ -65,9 +65,9 @@ PumpedRun PumpAll(const std::vector<Posted>& posted, std::vector<int> answers) {
 
 TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
     const Posted keyA = {MESSAGE_KEYDOWN, VK_LETTER_A}, charA = {MESSAGE_CHAR, 'a'},
-                 upA = {PAGE_KEYUP, VK_LETTER_A}, ctrlDown = {MESSAGE_KEYDOWN, VK_CTRL},
-                 ctrlUp = {PAGE_KEYUP, VK_CTRL}, escDown = {MESSAGE_KEYDOWN, VK_ESC},
-                 escChar = {MESSAGE_CHAR, 27}, escUp = {PAGE_KEYUP, VK_ESC};
+                 upA = {MESSAGE_KEYUP, VK_LETTER_A}, ctrlDown = {MESSAGE_KEYDOWN, VK_CTRL},
+                 ctrlUp = {MESSAGE_KEYUP, VK_CTRL}, escDown = {MESSAGE_KEYDOWN, VK_ESC},
+                 escChar = {MESSAGE_CHAR, 27}, escUp = {MESSAGE_KEYUP, VK_ESC};
     struct Case {
         const char* what;
         std::vector<Posted> posted;
@@ -91,14 +91,14 @@ TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
          {MESSAGE_ANSWER_YES},
          {"", {"Quit?"}, 3}},
         {"File > Exit ends the game without a question",
-         {{PAGE_COMMAND, MENU_EXIT}},
+         {{MESSAGE_COMMAND, MENU_EXIT}},
          {},
          {"", {}, 3}},
         {"Help > About shows its box; keys waiting behind it are the box's, commands the game's",
-         {{PAGE_COMMAND, MENU_ABOUT}, charA, {PAGE_COMMAND, MENU_ABOUT}},
+         {{MESSAGE_COMMAND, MENU_ABOUT}, charA, {MESSAGE_COMMAND, MENU_ABOUT}},
          {MESSAGE_ANSWER_OK, MESSAGE_ANSWER_OK},
          {"", {"About", "About"}, -1}},
-        {"an unknown command does nothing", {{PAGE_COMMAND, 1234}}, {}, {"", {}, -1}},
+        {"an unknown command does nothing", {{MESSAGE_COMMAND, 1234}}, {}, {"", {}, -1}},
     };
     for (const Case& c : cases) {
         const PumpedRun run = PumpAll(c.posted, c.answers);
@@ -112,7 +112,7 @@ TEST(PageMessages, AFloodOfKeysNeverCrowdsOutTheQuitMessage) {
     StartFreshGame();
     ResetFake();
     ResetPageMessages();
-    PostPageMessage(PAGE_COMMAND, MENU_EXIT);
+    PostPageMessage(MESSAGE_COMMAND, MENU_EXIT);
     for (int i = 0; i < 5000; ++i) {
         PostPageMessage(MESSAGE_CHAR, 'x');
     }
@@ -143,7 +143,7 @@ TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
         const unsigned key = VK_LETTER_A + i % 26;
         const bool downTaken = PostPageMessage(MESSAGE_KEYDOWN, key);
         PostPageMessage(MESSAGE_CHAR, 1 + i % 26); // Ctrl with a letter types a control code
-        const bool upTaken = PostPageMessage(PAGE_KEYUP, key);
+        const bool upTaken = PostPageMessage(MESSAGE_KEYUP, key);
         EXPECT_TRUE(upTaken || !downTaken)
             << "stroke " << i << ": key-up dropped after its key-down";
         downsTaken += downTaken ? 1 : 0;
@@ -151,7 +151,7 @@ TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
     EXPECT_GT(downsTaken, 100);
     EXPECT_LT(downsTaken, 2000); // the flood did fill the queue
     EXPECT_EQ(PageKeyStrokeRoom(), 0);
-    EXPECT_TRUE(PostPageMessage(PAGE_KEYUP, VK_CTRL));
+    EXPECT_TRUE(PostPageMessage(MESSAGE_KEYUP, VK_CTRL));
     EXPECT_FALSE(PumpUntilEmpty());
     EXPECT_STREQ(KeyBuffer, "");
 
@@ -159,7 +159,7 @@ TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
     for (const char c : std::string("bc")) {
         PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A + (c - 'a'));
         PostPageMessage(MESSAGE_CHAR, static_cast<unsigned>(c));
-        PostPageMessage(PAGE_KEYUP, VK_LETTER_A + (c - 'a'));
+        PostPageMessage(MESSAGE_KEYUP, VK_LETTER_A + (c - 'a'));
     }
     EXPECT_FALSE(PumpUntilEmpty());
     EXPECT_STREQ(KeyBuffer, "bc");
@@ -176,13 +176,13 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
         const unsigned key = static_cast<unsigned>(i % 200);
         ASSERT_TRUE(PostPageMessage(MESSAGE_KEYDOWN, key)) << "stroke " << i;
         ASSERT_TRUE(PostPageMessage(MESSAGE_CHAR, 'x')) << "stroke " << i;
-        ASSERT_TRUE(PostPageMessage(PAGE_KEYUP, key)) << "stroke " << i;
+        ASSERT_TRUE(PostPageMessage(MESSAGE_KEYUP, key)) << "stroke " << i;
     }
     EXPECT_EQ(PageKeyStrokeRoom(), 0);
     // One more stroke does not fit whole; its key-up is still taken.
     PostPageMessage(MESSAGE_KEYDOWN, 250);
     EXPECT_FALSE(PostPageMessage(MESSAGE_CHAR, 'y'));
-    EXPECT_TRUE(PostPageMessage(PAGE_KEYUP, 250));
+    EXPECT_TRUE(PostPageMessage(MESSAGE_KEYUP, 250));
     PumpPageMessage();
     PumpPageMessage();
     PumpPageMessage();
