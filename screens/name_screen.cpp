@@ -2,9 +2,9 @@
 #include "app/game_state.h"
 #include "render/draw_conventions.h"
 #include "render/text_box.h"
-#include "screens/default_answers.h"
 #include "screens/question_layout.h"
 #include "screens/question_screens.h"
+#include "screens/question_table.h"
 #include "screens/text_entry.h"
 
 namespace {
@@ -24,6 +24,7 @@ void DrawNameScreenLine(DrawContext dc, const LayoutScale& scale, int left, int 
 
 void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
                       unsigned char* pixels) {
+    const QuestionScreen& question = *QuestionScreenFor(AskName);
     const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
@@ -40,20 +41,20 @@ void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
 
     FontHandle questionFont = CreateScreenFont(dc, 20, scale.y);
     PlatformSelectFont(dc, questionFont);
-    DrawNameScreenLine(dc, scale, left, top, right, 170, "Hello user, what is your name?");
+    DrawNameScreenLine(dc, scale, left, top, right, 170, question.prompt);
     DrawNameScreenLine(dc, scale, left, top, right, 250, "Press 'Enter' to continue.");
     PlatformSelectFont(dc, previous);
 
-    if (AppSettings.nameScreenFirstFrame) {
+    bool& firstFrame = AppSettings.*question.firstFrame;
+    if (firstFrame) {
         PrepareEntryBox();
     }
     TextBoxA.showCaret = 1;
     // The name stays in the box after Enter; the next screen to use the box resets it.
-    ApplyTextEntry(TextBoxA,
-                   TextAnswerRule(NAME_LENGTH_LIMIT, Answers.userName, PlayerNameDefaults, false));
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, 205);
+    ApplyTextEntry(TextBoxA, EntryRuleOf(question));
+    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, question.boxTop);
 
-    AppSettings.nameScreenFirstFrame = false;
+    firstFrame = false;
     PlatformDeleteFont(titleFont);
     PlatformDeleteFont(questionFont);
 }

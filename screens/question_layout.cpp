@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "render/frame_composer.h"
 #include "render/text_box.h"
+#include "screens/question_table.h"
 #include "screens/text_entry.h"
 
 PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left, int right,
@@ -34,16 +35,16 @@ void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int le
 }
 
 void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
-                             unsigned char* pixels, const char* prompt, bool& firstFrame,
-                             const TextEntryRule& rule, int (*boxTopFor)(int screen)) {
+                             unsigned char* pixels, const QuestionScreen& question) {
     const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
-    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, prompt);
+    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, question.prompt);
+    bool& firstFrame = AppSettings.*question.firstFrame;
     if (firstFrame) {
         PrepareEntryBox();
     }
     TextBoxA.showCaret = 1;
-    ApplyTextEntry(TextBoxA, rule);
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, boxTopFor(ScreenIndex));
+    ApplyTextEntry(TextBoxA, EntryRuleOf(question));
+    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question));
     EndQuestionPrompt(dc, font);
     firstFrame = false;
 }

@@ -5,8 +5,8 @@
 #include "app/platform.h"
 #include "render/draw_conventions.h"
 
+struct QuestionScreen;
 struct TextBox;
-struct TextEntryRule;
 
 // The prompt font and the font it replaced, given back by EndQuestionPrompt.
 struct PromptFont {
@@ -28,8 +28,7 @@ void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int le
                   int right, int bottom, unsigned char* pixels, int baseY);
 
 // One frame of a question asked in TextBoxA: the prompt, the box's one-time reset
-// under the group's first-frame flag, the queued key applied by the rule, and the
-// box drawn where boxTopFor places it for the screen the key left the game on.
+// under the group's first-frame flag, the queued key applied by the question's
+// rule, and the box drawn where it stands for the screen the key left the game on.
 void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
-                             unsigned char* pixels, const char* prompt, bool& firstFrame,
-                             const TextEntryRule& rule, int (*boxTopFor)(int screen));
+                             unsigned char* pixels, const QuestionScreen& question);

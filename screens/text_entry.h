@@ -32,20 +32,6 @@ struct TextEntryRule {
     bool emptyAfterStore; // the next screen starts with an empty box
 };
 
-template <std::size_t DestinationSize, std::size_t DefaultCount>
-TextEntryRule TextAnswerRule(int lengthLimit, char (&destination)[DestinationSize],
-                             const char* const (&defaults)[DefaultCount], bool emptyAfterStore) {
-    return TextEntryRule{EntryKind::Text, lengthLimit, destination,
-                         DestinationSize, defaults,    static_cast<int>(DefaultCount),
-                         emptyAfterStore};
-}
-
-template <std::size_t DestinationSize>
-TextEntryRule NumberAnswerRule(int lengthLimit, char (&destination)[DestinationSize]) {
-    return TextEntryRule{EntryKind::Number, lengthLimit, destination, DestinationSize,
-                         nullptr,           0,           true};
-}
-
 // Applies the first queued character, if any, to the box by the rule, then takes
 // it off the queue: Backspace removes the last character; Enter stores an answer
 // and moves to the next screen, or puts a default into the box for the player to
