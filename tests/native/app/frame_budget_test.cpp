@@ -31,6 +31,8 @@ TEST(FrameBudget, FollowsTheCapAndTheCalendarSecond) {
         {30, INT64_MAX, INT64_MIN, 20},
         {3000000, 5, 5, -11}, // uncapped: trunc(0.000333 - 12)
         {60, 0, 0, 4},        // 16.67 - 12
+        {1, 0, 0, 988},       // a whole second, less the 12 ms kept back
+        {1000, 0, 0, -11},    // trunc(1 - 12)
     };
     for (const BudgetCase& c : cases) {
         EXPECT_EQ(FrameBudgetMs(c.cap, c.startSecond, c.nowSecond), c.expected)

@@ -1,5 +1,7 @@
 #include "render/draw_conventions.h"
 
+#include "app/game_state.h"
+#include "tests/support/fresh_game.h"
 #include "tests/support/mul_div_cases.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,26 @@ namespace {
 TEST(MulDivRounded, RoundsHalvesAwayFromZeroAndReportsOverflowAsMinusOne) {
     for (const MulDivCase& c : MUL_DIV_CASES) {
         EXPECT_EQ(MulDivRounded(c.a, c.b, c.c), c.expected) << c.a << " * " << c.b << " / " << c.c;
+    }
+}
+
+TEST(LayoutScale, IsTheRectanglesSizeOverTheBaseSizeWhereverItStands) {
+    StartFreshGame();
+    BaseClientWidth = 624;
+    BaseClientHeight = 421;
+    const struct {
+        int left, top, right, bottom;
+        float x, y;
+    } cases[] = {
+        {0, 0, 624, 421, 1.0f, 1.0f},
+        {10, 20, 634, 441, 1.0f, 1.0f},
+        {0, 0, 1248, 842, 2.0f, 2.0f},
+        {100, 50, 412, 260, 0.5f, 210.0f / 421.0f},
+    };
+    for (const auto& c : cases) {
+        const LayoutScale scale = ComputeLayoutScale(c.left, c.top, c.right, c.bottom);
+        EXPECT_FLOAT_EQ(scale.x, c.x) << c.left << "," << c.top;
+        EXPECT_FLOAT_EQ(scale.y, c.y) << c.left << "," << c.top;
     }
 }
 

@@ -103,6 +103,12 @@ TEST(TextLayout, BreaksAsDrawTextDoes) {
          WRAP,
          {"one two", "three"}},
         {"leading spaces of a paragraph are kept", "  one", "  one", 0, WRAP, {"  one"}},
+        {"a long word keeps the spaces that lead its paragraph",
+         "   Supercalifragilistic",
+         "Super",
+         0,
+         WRAP,
+         {"   Supercalifragilistic"}},
         {"format 0 never wraps", "one two three", "one", 0, 0, {"one two three"}},
         {"format 0 honours line feeds", "one two\nthree", "o", 0, 0, {"one two", "three"}},
         {"zero width rectangle: a word a line", "one two", "", 0, WRAP, {"one", "two"}},
@@ -134,6 +140,45 @@ TEST(TextLayout, BreaksAsDrawTextDoes) {
             EXPECT_EQ(laid.boxes[i].width, Width(laid.lines[i].c_str()));
         }
     }
+}
+
+TEST(TextLayout, UnderlinesOnlyALinesLastMnemonic) {
+    const struct {
+        const char* text;
+        unsigned format;
+        int underline; // index of the underlined character, -1 for none
+    } cases[] = {
+        {"File", WRAP, -1},
+        {"&File", WRAP, 1},
+        {"&File &Save", WRAP, 7},
+        {"&&File", WRAP, -1},
+        {"&File", WRAP | TEXT_NOPREFIX, -1},
+    };
+    for (const auto& c : cases) {
+        LineBreaker breaker(RealiseFont(BOLD_31), c.text, static_cast<int>(std::strlen(c.text)),
+                            TextRect{0, 0, 1000, 1000}, c.format);
+        TextLine line;
+        ASSERT_TRUE(breaker.Next(line)) << c.text;
+        EXPECT_EQ(line.underline, c.underline) << c.text;
+    }
+}
+
+TEST(TextLayout, ReadsNoCharacterPastTheLengthGiven) {
+    // Exactly as long as the length: a look past a final carriage return for its line
+    // feed would read outside the allocation, which AddressSanitizer reports.
+    for (const std::string text : {"one\r", "\r", "one\ntwo\r"}) {
+        const std::vector<char> exact(text.begin(), text.end());
+        LineBreaker breaker(RealiseFont(BOLD_31), exact.data(), static_cast<int>(exact.size()),
+                            TextRect{0, 0, 1000, 1000}, WRAP);
+        TextLine line;
+        int lines = 0;
+        while (breaker.Next(line)) {
+            ++lines;
+        }
+        EXPECT_GE(lines, 1) << text;
+    }
+    PlatformDrawContext context;
+    EXPECT_EQ(MeasureRenderedText(context, nullptr, 5), 0);
 }
 
 TEST(TextLayout, CentresEachLineAndStopsAfterTheLinePastTheBottom) {

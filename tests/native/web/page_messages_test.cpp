@@ -182,6 +182,7 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
     // One more stroke does not fit whole; its key-up is still taken.
     PostPageMessage(MESSAGE_KEYDOWN, 250);
     EXPECT_FALSE(PostPageMessage(MESSAGE_CHAR, 'y'));
+    EXPECT_EQ(PageKeyStrokeRoom(), 0); // not one place left
     EXPECT_TRUE(PostPageMessage(MESSAGE_KEYUP, 250));
     PumpPageMessage();
     PumpPageMessage();

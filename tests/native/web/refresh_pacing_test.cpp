@@ -69,6 +69,15 @@ TEST(RefreshPacing, EveryRefreshRateGivesTheCapsFrameRate) {
     }
 }
 
+TEST(RefreshPacing, ThirtyFramesAtTheStandardCapTakeOneSecond) {
+    RefreshPacing pacing;
+    PaceRefresh(pacing, 0);
+    for (int frame = 0; frame < STANDARD_FRAME_RATE; ++frame) {
+        ScheduleNextFrame(pacing, STANDARD_FRAME_RATE);
+    }
+    EXPECT_NEAR(pacing.frameDueMs, 1000.0, 1e-9);
+}
+
 TEST(RefreshPacing, AStallIsNotMadeUpWithABurstOfFramesOrMessages) {
     for (const double hz : {60.0, 144.0}) {
         // Half a second without refreshes costs its 15 frames and 50 messages.
