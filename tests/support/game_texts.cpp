@@ -5,6 +5,7 @@
 #include "render/text_box.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/game_player.h"
 
 #include <cstring>
 
@@ -26,14 +27,6 @@ const char* BoxAnswer(const AnswerSet& answers, int screen) {
         answers.mindTitle,      answers.wish,
     };
     return screen >= 0 && screen < 14 ? perScreen[screen] : "";
-}
-
-std::vector<unsigned char> pixels;
-
-void Frame(int width, int height) {
-    pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
-    Fake.calls.clear();
-    ComposeFrame(FakeDrawContext(), width, height, pixels.data());
 }
 
 } // namespace
@@ -59,19 +52,18 @@ AnswerSet LongestAnswers() {
 std::vector<GameText> CollectGameTexts(int width, int height) {
     StartFreshGame();
     ResetFake();
-    Frame(BASE_WIDTH, BASE_HEIGHT); // records the base layout size
+    PlayFrame(BASE_WIDTH, BASE_HEIGHT); // records the base layout size
     ShowFpsOverlay = true;
 
     std::vector<GameText> texts;
     for (int screen = AskName; screen <= ShowResults; ++screen) {
         Answers = LongestAnswers();
         ScreenIndex = screen;
-        Frame(width, height); // the screen's own first frame prepares its box
+        PlayFrame(width, height); // the screen's own first frame prepares its box
         Copy(TextBoxA.text, sizeof TextBoxA.text, BoxAnswer(Answers, screen));
         Copy(TextBoxB.text, sizeof TextBoxB.text, BoxAnswer(Answers, screen));
         ScreenIndex = screen; // a first frame never moves on, but be sure
-        Frame(width, height);
-        for (const FakeCall& call : Fake.calls) {
+        for (const FakeCall& call : PlayFrame(width, height)) {
             if (call.kind != FakeCallKind::DrawText || call.textColor == SHADOW_COLOR ||
                 call.text.empty()) {
                 continue;

@@ -4,6 +4,7 @@
 #include "render/frame_composer.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -87,9 +88,7 @@ TEST_F(Overlay, DeletesItsFontOnlyAfterSelectingTheOldOneBack) {
         FrameAt(100 + frame);
     }
     EXPECT_EQ(Fake.fonts.size(), 3u);
-    EXPECT_EQ(LiveFontCount(), 0);
-    EXPECT_EQ(Fake.fontsDeletedWhileSelected, 0);
-    EXPECT_EQ(Fake.selectedFont, 0);
+    ExpectFontsReleased();
 }
 
 TEST_F(Overlay, CountsEachSecondIncludingTheFrameThatEndsIt) {

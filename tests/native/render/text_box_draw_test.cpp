@@ -4,6 +4,7 @@
 #include "tests/native/render/text_box_test_support.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -124,9 +125,7 @@ TEST_F(TextBoxDrawTest, TextIsDrawnLiterallyInTheBoxFontAndColour) {
     EXPECT_FALSE(buffer.Touched(caretLeft + 4, 220));
 
     // The box font lives only within the call and is never deleted while selected.
-    EXPECT_EQ(LiveFontCount(), 0);
-    EXPECT_EQ(Fake.selectedFont, 0);
-    EXPECT_EQ(Fake.fontsDeletedWhileSelected, 0);
+    ExpectFontsReleased();
 }
 
 TEST_F(TextBoxDrawTest, FillsOnlyWhenNotTransparent) {

@@ -3,6 +3,7 @@
 #include "results/results_text.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +13,17 @@
 
 namespace {
 
-class ResultsScreen : public ::testing::Test {
+class ResultsScreen : public ScreenFixture {
   protected:
+    ResultsScreen() : ScreenFixture(RenderResultsScreen, ShowResults) {}
+
     void SetUp() override {
-        StartFreshGame();
-        ResetFake();
-        BaseClientWidth = 640;
-        BaseClientHeight = 480;
-        ScreenIndex = ShowResults;
+        ScreenFixture::SetUp();
         std::strcpy(Answers.userName, "Robin");
         std::strcpy(Answers.wish, "Tom & Jerry");
         // Saves are not written to disk here; the results file tests do that.
         Fake.fileResultScripted = true;
         Fake.scriptedFileResult = FILE_WRITTEN;
-    }
-
-    std::vector<FakeCall> Frame(int width = 640, int height = 480) {
-        Fake.calls.clear();
-        RenderResultsScreen(FakeDrawContext(), 0, 0, width, height, nullptr);
-        return CallsOf(FakeCallKind::DrawText);
     }
 };
 
@@ -72,9 +65,7 @@ TEST_F(ResultsScreen, DrawsTheResultsOnceOpaqueInCyan) {
         EXPECT_EQ(text.fontHeight, c.fontHeight);
         EXPECT_EQ(text.fontWeight, 700);
         EXPECT_EQ(text.fontFace, "Times New Roman");
-        EXPECT_EQ(LiveFontCount(), 0);
-        EXPECT_EQ(Fake.fontsDeletedWhileSelected, 0);
-        EXPECT_EQ(Fake.selectedFont, 0);
+        ExpectFontsReleased();
     }
 }
 

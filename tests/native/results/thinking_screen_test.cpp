@@ -3,6 +3,7 @@
 #include "results/thinking_screen.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +16,9 @@ namespace {
 const char THINKING[] = "...I AM THINKING...";
 const char PATIENT[] = "... BE PATIENT :) ...";
 
-class ThinkingScreen : public ::testing::Test {
+class ThinkingScreen : public ScreenFixture {
   protected:
-    void SetUp() override {
-        StartFreshGame();
-        ResetFake();
-        BaseClientWidth = 640;
-        BaseClientHeight = 480;
-        ScreenIndex = Thinking;
-    }
-
-    // Draws one frame at the given client size and returns its text calls.
-    std::vector<FakeCall> Frame(int width = 640, int height = 480) {
-        Fake.calls.clear();
-        RenderThinkingScreen(FakeDrawContext(), 0, 0, width, height, nullptr);
-        return CallsOf(FakeCallKind::DrawText);
-    }
+    ThinkingScreen() : ScreenFixture(RenderThinkingScreen, Thinking) {}
 
     // The band tops (in pixels) of the cyan message over the given number of frames.
     std::vector<int> BandTops(int frames, int width, int height) {
@@ -114,9 +102,7 @@ TEST_F(ThinkingScreen, DrawsAShadowedCentredMessageInItsBand) {
         EXPECT_EQ(text.rect.top, c.text.top);
         EXPECT_EQ(text.rect.right, c.text.right);
         EXPECT_EQ(text.rect.bottom, c.text.bottom);
-        EXPECT_EQ(LiveFontCount(), 0);
-        EXPECT_EQ(Fake.fontsDeletedWhileSelected, 0);
-        EXPECT_EQ(Fake.selectedFont, 0);
+        ExpectFontsReleased();
     }
 }
 

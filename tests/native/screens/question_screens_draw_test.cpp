@@ -1,6 +1,7 @@
 #include "render/text_box.h"
 #include "screens/question_screens.h"
-#include "tests/native/screens/screen_test_support.h"
+#include "tests/support/game_player.h"
+#include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -65,9 +66,7 @@ void ExpectTexts(const std::vector<FakeCall>& calls, const std::vector<ExpectedT
 // Every font made in the frame is gone, none was deleted while selected, and the
 // context has its own font back.
 void ExpectFontsTidied() {
-    EXPECT_EQ(LiveFontCount(), 0);
-    EXPECT_EQ(Fake.fontsDeletedWhileSelected, 0);
-    EXPECT_EQ(Fake.selectedFont, 0);
+    ExpectFontsReleased();
 }
 
 ExpectedText Box(const Size& s, const char* text, int baseWidth, int baseTop) {

@@ -2,7 +2,7 @@
 
 #include "render/text_box.h"
 #include "screens/default_answers.h"
-#include "tests/native/screens/screen_test_support.h"
+#include "tests/support/game_player.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "render/frame_composer.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/game_player.h"
 #include "text_renderer/glyph_cache.h"
 #include "text_renderer/text_renderer.h"
 
@@ -92,10 +93,6 @@ class RenderedGame {
     std::vector<unsigned char> pixels;
     Size size = {0, 0};
 };
-
-void Type(const char* characters) {
-    std::strncat(KeyBuffer, characters, sizeof KeyBuffer - std::strlen(KeyBuffer) - 1);
-}
 
 // What the player types on each question screen.
 const char* const ANSWERS[] = {"Maximiliana Theodora Worthing!",
