@@ -63,12 +63,6 @@ void ExpectTexts(const std::vector<FakeCall>& calls, const std::vector<ExpectedT
     }
 }
 
-// Every font made in the frame is gone, none was deleted while selected, and the
-// context has its own font back.
-void ExpectFontsTidied() {
-    ExpectFontsReleased();
-}
-
 ExpectedText Box(const Size& s, const char* text, int baseWidth, int baseTop) {
     const int left = s.X(30);
     const int top = s.Y(baseTop);
@@ -151,7 +145,7 @@ TEST_F(QuestionScreensDrawTest, NameScreenAtTheBaseSizeAndResized) {
         expected.push_back(Box(s, "Ann", 550, 205));
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
         ExpectTexts(calls, expected);
-        ExpectFontsTidied();
+        ExpectFontsReleased();
     }
 }
 
@@ -187,7 +181,7 @@ TEST_F(QuestionScreensDrawTest, IntroductionGreetsThePlayerLiterally) {
                             FONT_WEIGHT_BOLD});
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
         ExpectTexts(calls, expected);
-        ExpectFontsTidied();
+        ExpectFontsReleased();
         EXPECT_EQ(FrameComposer.answerBox, PixelBox()); // no box after the name screen's
     }
 }
@@ -275,7 +269,7 @@ TEST_F(QuestionScreensDrawTest, EveryQuestionAtTheBaseSizeAndResized) {
             SCOPED_TRACE(testing::Message()
                          << "screen " << screen.screen << " at " << s.width << "x" << s.height);
             ExpectTexts(calls, expected);
-            ExpectFontsTidied();
+            ExpectFontsReleased();
             EXPECT_EQ(box.showCaret, 1);
             const PixelBox answerBox = {s.X(30), s.Y(screen.boxTop), s.X(screen.boxWidth), s.Y(33)};
             EXPECT_EQ(FrameComposer.answerBox, answerBox);
