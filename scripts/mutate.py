@@ -48,14 +48,17 @@ REPLACEMENTS = {
 
 
 def copy_checkout():
-    """The tracked files as they are in the working tree, uncommitted changes included."""
+    """The tracked files as they are in the working tree, uncommitted changes included.
+    The copy is made anew, each file stamped now, so that no file a past run left
+    behind is built and no object built from an older copy is taken as current."""
+    shutil.rmtree(ROOT, ignore_errors=True)
     listed = subprocess.run(["git", "ls-files", "-z"], cwd=CHECKOUT, check=True,
                             stdout=subprocess.PIPE).stdout.decode().split("\0")
     for path in filter(None, listed):
         target = os.path.join(ROOT, path)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         if os.path.isfile(os.path.join(CHECKOUT, path)):
-            shutil.copy2(os.path.join(CHECKOUT, path), target)
+            shutil.copyfile(os.path.join(CHECKOUT, path), target)
 
 
 def portable_sources():
