@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "tests/support/fresh_game.h"
+#include "tests/win32/dib_canvas.h"
 
 #include <windows.h>
 
@@ -17,19 +18,10 @@ TEST(ComposeFrameIntoADib, EveryPixelFollowsTheBackgroundAtTheFramesPhase) {
     StartFreshGame();
     ScreenIndex = -1; // the background alone
     const int width = 123, height = 77;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC memory = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP buffer = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(buffer, nullptr);
-    HGDIOBJ previous = SelectObject(memory, buffer);
-    BYTE* pixels = static_cast<BYTE*>(bits);
+    DibCanvas canvas(width, height);
+    ASSERT_TRUE(canvas.Made());
+    HDC memory = canvas.dc;
+    BYTE* pixels = canvas.pixels;
 
     for (int frame = 1; frame <= 3; ++frame) {
         FillMemory(pixels, width * height * 4, UNTOUCHED);
@@ -55,10 +47,6 @@ TEST(ComposeFrameIntoADib, EveryPixelFollowsTheBackgroundAtTheFramesPhase) {
     EXPECT_EQ(GetPixel(memory, 10, 20), RGB(17, 100, 25));
     EXPECT_EQ(BaseClientWidth, width);
     EXPECT_EQ(BaseClientHeight, height);
-
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(buffer);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 // height of the text up to the end of each word, and the line count grows exactly
 // at the words that start a line.
 #include "tests/support/game_texts.h"
+#include "tests/win32/dib_canvas.h"
 #include "text_renderer/glyph_cache.h"
 #include "text_renderer/text_layout.h"
 #include "text_renderer/text_renderer.h"
@@ -95,24 +96,9 @@ std::vector<int> FirstInkOfLines(const Canvas& canvas, const TextRect& rect, int
 
 class GdiSide {
   public:
-    GdiSide(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previousBitmap = SelectObject(dc, bitmap);
+    GdiSide(int width, int height) : dib(width, height), dc(dib.dc), bits(dib.pixels) {
         canvas.width = width;
         canvas.height = height;
-    }
-    ~GdiSide() {
-        SelectObject(dc, previousBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
     }
 
     Layout Lay(const GameText& text) {
@@ -146,10 +132,9 @@ class GdiSide {
     }
 
   private:
+    DibCanvas dib;
     HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ previousBitmap;
-    void* bits = nullptr;
+    void* bits;
     Canvas canvas;
 };
 

@@ -2,6 +2,7 @@
 // written straight into the bitmap's bytes, the text goes through DrawTextA.
 #include "app/game_state.h"
 #include "render/text_box.h"
+#include "tests/win32/dib_canvas.h"
 
 #include <windows.h>
 
@@ -16,20 +17,9 @@ enum { BUFFER_WIDTH = 624, BUFFER_HEIGHT = 421, MARKER = 0x20 };
 class TextBoxDibTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = BUFFER_WIDTH;
-        info.bmiHeader.biHeight = -BUFFER_HEIGHT;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(bitmap, nullptr);
-        ASSERT_NE(dc, nullptr);
-        pixels = static_cast<unsigned char*>(bits);
-        previous = SelectObject(dc, bitmap);
+        ASSERT_TRUE(canvas.Made());
+        dc = canvas.dc;
+        pixels = canvas.pixels;
         std::memset(pixels, MARKER, BUFFER_WIDTH * BUFFER_HEIGHT * 4);
 
         AppSettings.caretVisible = true;
@@ -42,16 +32,6 @@ class TextBoxDibTest : public ::testing::Test {
         box.textColor = 0x00FFFF;
         box.caretColor = 0xFFFF00;
         LayoutTextBox(box, 1.0f, 1.0f, 0, 0, 30, 205);
-    }
-
-    void TearDown() override {
-        if (dc != nullptr) {
-            SelectObject(dc, previous);
-            DeleteDC(dc);
-        }
-        if (bitmap != nullptr) {
-            DeleteObject(bitmap);
-        }
     }
 
     void Draw() {
@@ -74,9 +54,8 @@ class TextBoxDibTest : public ::testing::Test {
         return columns || rows;
     }
 
-    HBITMAP bitmap = nullptr;
+    DibCanvas canvas{BUFFER_WIDTH, BUFFER_HEIGHT};
     HDC dc = nullptr;
-    HGDIOBJ previous = nullptr;
     unsigned char* pixels = nullptr;
     TextBox box;
 };
