@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -13,25 +14,74 @@ enum : std::uint32_t { SHADOW = 0x640000, WHITE = 0xFFFFFF, CYAN = 0xFFFF00, YEL
 enum : unsigned { WORDBREAK = 0x10, CENTER = 0x01, NOPREFIX = 0x800 };
 enum { BASE_W = 624, BASE_H = 421 };
 
-// A client size and its layout scale over the 624 by 421 base.
+// A client size and what the layout makes there of the base units the screens use,
+// written out: at the 624 by 421 base a unit is a pixel; at 1000 by 700 each is
+// truncated from 1.6026 across and 1.6627 down. Bold screen fonts are their points
+// at 96 dots per inch, scaled down the window; the box's 20 points are scaled first.
 struct Size {
     int width;
     int height;
-    float sx() const { return static_cast<float>(width) / static_cast<float>(BASE_W); }
-    float sy() const { return static_cast<float>(height) / static_cast<float>(BASE_H); }
-    int X(int units) const { return static_cast<int>(static_cast<float>(units) * sx()); }
-    int Y(int units) const { return static_cast<int>(static_cast<float>(units) * sy()); }
-    // A bold screen font of the given points at 96 dots per inch.
-    int FontHeight(int points) const {
-        const int pixels = (points * 96 + 36) / 72;
-        return static_cast<int>(static_cast<float>(-pixels) * sy());
+    std::map<int, int> across;
+    std::map<int, int> down;
+    std::map<int, int> fontHeights; // by points
+    int boxFontHeight;
+
+    int X(int units) const { return Lookup(across, units); }
+    int Y(int units) const { return Lookup(down, units); }
+    int FontHeight(int points) const { return Lookup(fontHeights, points); }
+
+  private:
+    static int Lookup(const std::map<int, int>& values, int key) {
+        const auto found = values.find(key);
+        if (found == values.end()) {
+            ADD_FAILURE() << "no value written out for " << key;
+            return 0;
+        }
+        return found->second;
     }
 };
 
-const Size BASE = {BASE_W, BASE_H};
+const Size BASE = {BASE_W,
+                   BASE_H,
+                   {{5, 5}, {30, 30}, {33, 33}, {35, 35}, {50, 50}, {95, 95}, {98, 98}, {550, 550}},
+                   {{3, 3},
+                    {33, 33},
+                    {40, 40},
+                    {50, 50},
+                    {80, 80},
+                    {170, 170},
+                    {175, 175},
+                    {180, 180},
+                    {205, 205},
+                    {225, 225},
+                    {250, 250},
+                    {275, 275},
+                    {325, 325},
+                    {410, 410}},
+                   {{18, -24}, {20, -27}, {23, -31}},
+                   -27};
 // 40 sy + 3 sy truncates to 70 term by term but 71 as one term, so a wrongly
 // summed offset shows.
-const Size RESIZED = {1000, 700};
+const Size RESIZED = {
+    1000,
+    700,
+    {{5, 8}, {30, 48}, {33, 52}, {35, 56}, {50, 80}, {95, 152}, {98, 157}, {550, 881}},
+    {{3, 4},
+     {33, 54},
+     {40, 66},
+     {50, 83},
+     {80, 133},
+     {170, 282},
+     {175, 290},
+     {180, 299},
+     {205, 340},
+     {225, 374},
+     {250, 415},
+     {275, 457},
+     {325, 540},
+     {410, 681}},
+    {{18, -39}, {20, -44}, {23, -51}},
+    -44};
 const Size SIZES[] = {BASE, RESIZED};
 
 struct ExpectedText {
@@ -66,12 +116,11 @@ void ExpectTexts(const std::vector<FakeCall>& calls, const std::vector<ExpectedT
 ExpectedText Box(const Size& s, const char* text, int baseWidth, int baseTop) {
     const int left = s.X(30);
     const int top = s.Y(baseTop);
-    const int points = s.Y(20);
     return {text,
             {left + 6, top + 2, left + s.X(baseWidth), top + s.Y(33)},
             NOPREFIX,
             CYAN,
-            -((points * 96 + 36) / 72),
+            s.boxFontHeight,
             FONT_WEIGHT_DONTCARE};
 }
 
