@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -101,6 +102,14 @@ TEST_F(TextEntryTest, EveryCharacterCodeOnEveryKindOfScreen) {
             }
         }
     }
+}
+
+TEST_F(TextEntryTest, AFullQueueGivesUpItsFirstCharacterAndStaysTerminated) {
+    std::memset(KeyBuffer, 'a', KEY_BUFFER_SIZE - 1);
+    KeyBuffer[0] = 'b';
+    KeyBuffer[KEY_BUFFER_SIZE - 1] = '\0';
+    ConsumeKey();
+    EXPECT_EQ(std::string(KeyBuffer), std::string(KEY_BUFFER_SIZE - 2, 'a'));
 }
 
 TEST_F(TextEntryTest, TextsStopAtTheirLengthLimit) {

@@ -311,13 +311,15 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     EXPECT_EQ(buffer.At(4 + width - 1, 4)[1], 0xFF);
     EXPECT_FALSE(buffer.Changed(4 + width, 4));
     EXPECT_FALSE(buffer.Changed(4, cellBottom));
-    // Glyph pixels: some in the full text colour, some blended between the two.
+    // Glyph pixels: some in the full text colour, some blended between the two. The
+    // underline's row is full colour of its own, so it is not counted.
+    const int underline = 4 + sized.ascent + 1;
     int full = 0;
     int blended = 0;
     for (int y = 4; y < cellBottom; ++y) {
         for (int x = 4; x < 4 + width; ++x) {
             const unsigned char* p = buffer.At(x, y);
-            full += (p[2] == 0xFF && p[1] == 0x00) ? 1 : 0;
+            full += (y != underline && p[2] == 0xFF && p[1] == 0x00) ? 1 : 0;
             blended += (p[2] > 0 && p[2] < 0xFF && p[1] > 0 && p[1] < 0xFF) ? 1 : 0;
             EXPECT_EQ(p[0], 0); // blue is in neither colour
         }
@@ -325,7 +327,6 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     EXPECT_GT(full, 10);
     EXPECT_GT(blended, 10);
     // The mnemonic "x" is underlined one pixel below the baseline.
-    const int underline = 4 + sized.ascent + 1;
     EXPECT_EQ(buffer.At(4 + 1, underline)[2], 0xFF);
     EXPECT_EQ(buffer.At(4 + 1, underline)[1], 0x00);
     EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') + 2, underline)[1], 0xFF); // "o" is not
@@ -339,6 +340,23 @@ TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
     EXPECT_EQ(Width(text), laid.boxes[0].width);
     PlatformDrawContext context;
     EXPECT_EQ(MeasureRenderedText(context, text, 0), 0);
+}
+
+TEST(GlyphCache, CountsTheSizesAndGlyphsItHolds) {
+    ClearGlyphCache();
+    const GlyphCacheUsage empty = CurrentGlyphCacheUsage();
+    EXPECT_EQ(empty.sizes, 0);
+    EXPECT_EQ(empty.glyphs, 0);
+    EXPECT_EQ(empty.bytes, 0u);
+    std::vector<unsigned char> pixels(200 * 60 * 4, 0);
+    PlatformDrawContext context;
+    BindDrawContext(context, pixels.data(), 200, 60, 96);
+    context.selectedFont = const_cast<PlatformFont*>(&BOLD_31);
+    RenderText(context, "abca", -1, TextRect{0, 0, 200, 60}, 0);
+    const GlyphCacheUsage used = CurrentGlyphCacheUsage();
+    EXPECT_EQ(used.sizes, 1);
+    EXPECT_EQ(used.glyphs, 3); // "a" is kept once
+    EXPECT_GT(used.bytes, 0u);
 }
 
 TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
