@@ -54,6 +54,22 @@ TEST(ResultsFileName, HoldsTheLongestDirectoryAndName) {
     EXPECT_EQ(FileName(directory.c_str(), name.c_str()), expected);
 }
 
+TEST(SaveConfirmation, NamesTheLongestPathWhole) {
+    StartFreshGame();
+    ResetFake();
+    const std::string directory = "C:\\" + std::string(255, 'd') + "\\";
+    std::snprintf(ExeDirectory, sizeof ExeDirectory, "%s", directory.c_str());
+    const std::string name(NAME_LENGTH_LIMIT, 'n');
+    std::snprintf(Answers.userName, sizeof Answers.userName, "%s", name.c_str());
+    Fake.fileResultScripted = true;
+    Fake.scriptedFileResult = FILE_WRITTEN;
+    SaveResultsFile("results");
+    const std::vector<FakeCall> boxes = CallsOf(FakeCallKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              "Results saved to:\n\n" + directory + "LorvanResults_" + name + ".txt");
+}
+
 TEST(ResultsFileName, RefusesANameThatDoesNotFit) {
     char name[RESULTS_FILE_NAME_SIZE];
     const std::string tooLong(RESULTS_FILE_NAME_SIZE, 'n');

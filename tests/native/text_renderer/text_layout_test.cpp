@@ -332,6 +332,29 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') + 2, underline)[1], 0xFF); // "o" is not
 }
 
+TEST(TextRendering, FullyCoveredPixelsTakeEveryChannelOfTheTextColour) {
+    for (const std::uint32_t color : {0xFFFFFFu, 0x123456u}) {
+        Buffer buffer;
+        PlatformDrawContext context;
+        BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+        PlatformFont font = {-40, 700};
+        context.selectedFont = &font;
+        context.textColor = color;
+        context.backgroundMode = BACKGROUND_TRANSPARENT;
+        RenderText(context, "IH", -1, TextRect{0, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
+        const unsigned char bgr[3] = {static_cast<unsigned char>(color >> 16),
+                                      static_cast<unsigned char>(color >> 8),
+                                      static_cast<unsigned char>(color)};
+        int exact = 0;
+        for (int y = 0; y < BUFFER_HEIGHT; ++y) {
+            for (int x = 0; x < BUFFER_WIDTH; ++x) {
+                exact += std::memcmp(buffer.At(x, y), bgr, 3) == 0 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(exact, 50) << std::hex << color; // the stems of I and H
+    }
+}
+
 TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
     const char* text = "The person that knows you best is: AAAA";
     const TextRect rect = {0, 0, 4000, 100};
@@ -357,6 +380,21 @@ TEST(GlyphCache, CountsTheSizesAndGlyphsItHolds) {
     EXPECT_EQ(used.sizes, 1);
     EXPECT_EQ(used.glyphs, 3); // "a" is kept once
     EXPECT_GT(used.bytes, 0u);
+}
+
+TEST(GlyphCache, TheLeastRecentlyUsedSizeGivesWay) {
+    ClearGlyphCache();
+    for (int i = 0; i < GLYPH_CACHE_MAX_SIZES; ++i) {
+        RealiseFont(PlatformFont{-(10 + i), 0});
+    }
+    RealiseFont(PlatformFont{-10, 0}); // the first size is now the most recent
+    RealiseFont(PlatformFont{-100, 0});
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizesDropped, 1);
+    RealiseFont(PlatformFont{-10, 0}); // still held
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizesDropped, 1);
+    RealiseFont(PlatformFont{-11, 0}); // it was the one that gave way
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizesDropped, 2);
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizes, GLYPH_CACHE_MAX_SIZES);
 }
 
 TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
