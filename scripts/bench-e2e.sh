@@ -21,7 +21,7 @@ WINE_SESSION_SCREEN=2560x1600x24 wine_session_start build/bench-e2e
 
 echo "date: $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo "load before: $(uptime)"
-PYTHONDONTWRITEBYTECODE=1 python3 tests/benchmarks/lorvan_e2e_bench.py \
+PYTHONDONTWRITEBYTECODE=1 PYTHONPATH=tests python3 tests/benchmarks/lorvan_e2e_bench.py \
     --fast build/windows/Lorvan.exe \
     --reference build/windows-reference/Lorvan.exe \
     --probe build/windows/tests/e2e/lorvan_probe.exe \

@@ -11,5 +11,5 @@ source "$(dirname "$0")/prelude.sh"
 install_deps
 build_preset web lorvan_site
 # Debian's own python3, the one that can import Debian's Selenium.
-exec /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site \
+PYTHONPATH=tests exec /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site \
     --out build/web/bench-screenshots --engines "${1:-chromium,firefox}"

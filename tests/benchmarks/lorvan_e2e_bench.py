@@ -31,14 +31,10 @@ import os
 import re
 import statistics
 import subprocess
-import sys
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(os.path.dirname(HERE), "e2e"))
-
-from lorvan_e2e import (Game, Probe, check, shows_background,  # noqa: E402
-                        wait_until, _end_children, _spawn)
+from harness.e2e import (Game, Probe, check, shows_background, wait_until, _end_children,
+                         _spawn)
 
 TRACE = "-all,trace+bitblt"
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")

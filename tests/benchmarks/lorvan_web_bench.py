@@ -7,22 +7,16 @@ same module; the time from opening the page to its first frame; and the size of
 the site. A benchmark, not a test: it prints figures.
 
     bash scripts/bench-web.sh
-    /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site --out /tmp/s \
+    PYTHONPATH=tests /usr/bin/python3 tests/benchmarks/lorvan_web_bench.py --site build/web/web/site --out /tmp/s \
         --engines chromium,firefox
 """
 
 import argparse
 import os
 import statistics
-import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(os.path.dirname(HERE), "browser"))
-
-from lorvan_browser import Page  # noqa: E402  (finds the e2e helpers)
-
-from test_whole_game import ANSWERS, TYPED  # noqa: E402
-from whole_game import answer_questions  # noqa: E402
+from harness.browser import Page
+from harness.whole_game import ANSWERS, TYPED, answer_questions
 
 PAGE_LOADS = 3
 # The exe's client area, a full-HD display, a phone in portrait (device pixels).

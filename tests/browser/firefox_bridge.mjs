@@ -1,6 +1,6 @@
 // Drives Firefox ESR for the browser tests: puppeteer-core speaks WebDriver BiDi
 // to Debian's firefox-esr (Debian has no geckodriver, so Selenium cannot). The
-// Python side (browser_engines.py) writes one JSON request a line on stdin,
+// Python side (tests/harness/engines.py) writes one JSON request a line on stdin,
 // {"id", "op", ...}, and reads one JSON answer a line on stdout, {"id", "value"}
 // or {"id", "error"}.
 import { createInterface } from "node:readline";

@@ -6,10 +6,10 @@ the page, as the page tells the player to. All of it in a browser that gives the
 page no service worker (a private window, storage blocked: reading
 navigator.serviceWorker throws), where the game must start and run as ever."""
 
-from lorvan_browser import run_test  # first: it finds the end-to-end helpers
+from harness.browser import run_test
 
-from game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION
-from lorvan_e2e import check, wait_until
+from harness.game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION
+from harness.e2e import check, wait_until
 
 # Each box, how it is opened, and whether the game still runs once it is closed
 # without an answer (the quit question takes that as Cancel).

@@ -15,11 +15,11 @@ import subprocess
 import sys
 import tempfile
 
-from lorvan_browser import parse_arguments, run_test  # first: it finds the e2e helpers
+from harness.browser import parse_arguments, run_test
 
-from lorvan_e2e import check, wait_until
+from harness.e2e import check, wait_until
 from selenium.common.exceptions import WebDriverException
-from test_game_in_page import play_whole_game
+from harness.page_game import play_whole_game
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SITE_SOURCE = os.path.join(SOURCE, "web", "site")

@@ -7,13 +7,13 @@ on-screen keyboard's typing; File > Quit asks; File > Exit ends the game."""
 
 import time
 
-from lorvan_browser import MENU_ITEMS, run_test  # first: it finds the end-to-end helpers
+from harness.browser import MENU_ITEMS, run_test
 
-from game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION
-from lorvan_e2e import (GAME_TITLE_PREFIX, check, describe_mismatches, phase_at,
-                        safe_background_samples, shows_background, wait_until)
-from test_about_box import WEBSITE_LINE
-from test_fps_overlay import overlay_hidden, overlay_shown
+from harness.game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION
+from harness.e2e import (GAME_TITLE_PREFIX, check, describe_mismatches, phase_at,
+                         safe_background_samples, shows_background, wait_until)
+from harness.game_texts import WEBSITE_LINE
+from harness.overlay import overlay_hidden, overlay_shown
 
 # Keeps the live region's texts after each change, so a test can see what a
 # screen reader was given to say, and that an idle screen gives it nothing.

@@ -11,11 +11,11 @@ page's address go to the clipboard, which a page dialog says."""
 import re
 import time
 
-from lorvan_browser import MENU_ITEMS, TYPING_PAUSE, Viewport, run_test  # first: it finds the end-to-end helpers
+from harness.browser import MENU_ITEMS, TYPING_PAUSE, Viewport, run_test
 
-from lorvan_e2e import check, wait_until
-from test_whole_game import ANSWERS, FILE_NAME, TYPED
-from whole_game import answer_questions, read_defaults, results_file_bytes
+from harness.e2e import check, wait_until
+from harness.whole_game import (ANSWERS, FILE_NAME, TYPED, answer_questions, read_defaults,
+                                results_file_bytes)
 
 SCALE = 3
 # The game is played in the last.

@@ -4,12 +4,12 @@ screen stands in it as at 624x421, twice as large; dragging the client area's
 corner to another size, or filling the browser window, changes the backing store
 and the layout follows."""
 
-from lorvan_browser import Viewport, run_test  # first: it finds the end-to-end helpers
+from harness.browser import Viewport, run_test
 
-from lorvan_e2e import (check, describe_mismatches, safe_background_samples, shows_background,
-                        wait_until)
-from question_walk import (ENOUGH_PIXELS, PROMPT_TEXT, TEXT_SHADOW, Layout, bevel_faults,
-                           count_colour)
+from harness.e2e import (check, describe_mismatches, safe_background_samples, shows_background,
+                         wait_until)
+from harness.question_walk import (ENOUGH_PIXELS, PROMPT_TEXT, TEXT_SHADOW, Layout, bevel_faults,
+                                   count_colour)
 
 SCALE = 2
 

@@ -1,9 +1,8 @@
 """Help > About shows a box captioned "About" whose last line is the product
 page; closing it lets the game draw on."""
 
-from lorvan_e2e import check, run_test, shows_background
-
-WEBSITE_LINE = "Website: lorvan.example/products/lorvan/lorvan.shtml"
+from harness.e2e import check, run_test, shows_background
+from harness.game_texts import WEBSITE_LINE
 
 
 def check_about_box(game):

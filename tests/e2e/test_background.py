@@ -2,8 +2,8 @@
 along x with the phase, green follows x*y and stands still, red follows x*y/100
 plus the phase; the phase moves from frame to frame."""
 
-from lorvan_e2e import (check, describe_mismatches, phase_at, run_test,
-                        safe_background_samples, shows_background)
+from harness.e2e import (check, describe_mismatches, phase_at, run_test,
+                         safe_background_samples, shows_background)
 
 
 def check_background(game):

@@ -1,7 +1,7 @@
 """File > Exit, chosen from the keyboard, ends the game at once with exit code 0
 and without the quit question."""
 
-from lorvan_e2e import check, run_test, shows_background
+from harness.e2e import check, run_test, shows_background
 
 
 def check_file_exit(game):

@@ -4,9 +4,9 @@ only) reaches the results as typed. The game keeps running on the results
 screen, and the saved file holds the string literally in every place an answer
 goes, under a file name that holds it too."""
 
-from game_texts import RESULTS_TEMPLATE
-from lorvan_e2e import check, run_test, shows_background
-from quick_game import TEXT_QUESTIONS_AFTER_NUMBERS, play_to_results, save_and_confirm
+from harness.game_texts import RESULTS_TEMPLATE
+from harness.e2e import check, run_test, shows_background
+from harness.quick_game import TEXT_QUESTIONS_AFTER_NUMBERS, play_to_results, save_and_confirm
 
 FORMAT_LIKE = "%s%n%x%%"
 # Every "%" is typed with Shift, which needs the slower typing.
@@ -41,10 +41,7 @@ def check_format_like_answers(game):
 
     check(game.running(), "the game ended on the results screen")
     game.wait_for_frame("results after the save", shows_background)
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after the format-like answers is %d" % code)
+    game.quit_with_yes("the format-like answers")
 
 
 if __name__ == "__main__":

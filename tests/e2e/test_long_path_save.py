@@ -9,8 +9,8 @@ import os
 import shutil
 import tempfile
 
-from lorvan_e2e import EXE_NAME, Game, check, run_test, shows_background
-from quick_game import play_to_results, save_and_confirm
+from harness.e2e import EXE_NAME, Game, check, run_test, shows_background
+from harness.quick_game import play_to_results, save_and_confirm
 
 DIRECTORY_LENGTHS = [240, 259]
 SEGMENT = 40  # characters per nested folder name, at most
@@ -74,10 +74,7 @@ def save_from(game, length):
     stray = stray_results(file_name, beside_exe)
     check(stray == [], "results saved elsewhere: %s" % stray)
 
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after the save is %d" % code)
+    game.quit_with_yes("the save")
 
 
 def check_long_paths(game):

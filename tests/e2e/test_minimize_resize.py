@@ -2,8 +2,8 @@
 the background fills the whole new client area, and the game still quits
 cleanly afterwards."""
 
-from lorvan_e2e import (background_mismatches, check, run_test, safe_background_samples,
-                        shows_background, wait_until)
+from harness.e2e import (background_mismatches, check, run_test, safe_background_samples,
+                         shows_background, wait_until)
 
 # Outer sizes, larger and smaller than the first one, then back.
 SIZES = [(800, 600), (400, 300), (640, 480)]
@@ -43,10 +43,7 @@ def check_window_changes(game):
     check_minimize_restore(game)
     check_resize(game, base_width, base_height)
 
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after the window changes is %d" % code)
+    game.quit_with_yes("the window changes")
 
 
 if __name__ == "__main__":

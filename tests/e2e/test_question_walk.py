@@ -4,8 +4,8 @@ its box at its own place, the box follows the typing, Enter moves on, and the
 results file shows each answer as it was left in the box. The captures of the
 typed screens are kept as the documentation's pictures."""
 
-from lorvan_e2e import check, run_test
-from question_walk import INTRODUCTION, SCREEN_ANSWERS, Walk, text_right_edge
+from harness.e2e import check, run_test
+from harness.question_walk import INTRODUCTION, SCREEN_ANSWERS, Walk, text_right_edge
 
 TITLE_OF_40 = "Honey, I Shrunk the Kids and the Dog Too"
 WISH_OF_55 = "I wish for a pony, a castle and a dragon to guard them."

@@ -3,10 +3,10 @@ a default into its box, the next Enter takes it and moves on, and the results
 file shows a default of the right kind for every answer (a joke name, a name, a
 title, a wish, a number from 1 to 20). One offered name is edited first."""
 
-from game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
-                        WISHES)
-from lorvan_e2e import check, run_test
-from question_walk import BOXES, INTRODUCTION, SCREEN_ANSWERS, Walk, text_right_edge
+from harness.game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
+                                WISHES)
+from harness.e2e import check, run_test
+from harness.question_walk import BOXES, INTRODUCTION, SCREEN_ANSWERS, Walk, text_right_edge
 
 JOKE_NAMES = PLAYER_NAMES
 TITLES = MOVIE_TITLES

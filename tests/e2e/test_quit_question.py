@@ -1,7 +1,7 @@
 """Escape asks "Are you sure you wish to quit?"; No and Cancel keep the game
 going, Yes ends it with exit code 0."""
 
-from lorvan_e2e import check, run_test, shows_background
+from harness.e2e import check, run_test, shows_background
 
 QUESTION = "Are you sure you wish to quit?"
 

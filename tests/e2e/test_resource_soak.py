@@ -10,10 +10,10 @@ frame is mostly fixed work (contexts, fonts, texts, one copy to the window),
 and the many pixels of a large window would only add time. The figures are
 printed for each screen."""
 
-from lorvan_e2e import check, run_test, shows_background, wait_until
-from quick_game import shows_results
-from resources import (FRAME_TRACE, FrameCounter, linux_pid, resident_kib,
-                       settled_gdi_objects)
+from harness.e2e import check, run_test, shows_background, wait_until
+from harness.quick_game import shows_results
+from harness.resources import (FRAME_TRACE, FrameCounter, linux_pid, resident_kib,
+                               settled_gdi_objects)
 
 SOAK_OUTER_SIZE = (200, 150)
 WARM_UP_FRAMES = 1000
@@ -107,10 +107,7 @@ def soak(game):
     run.run("results (15) F5", WARM_UP_FRAMES, SOAK_FRAMES)
     game.capture("results_with_overlay")
 
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after the soak is %d" % code)
+    game.quit_with_yes("the soak")
     print("\n".join(["soak figures (client %dx%d):" % client] + run.figures))
 
 

@@ -5,9 +5,9 @@ header keeps "Who?". While a folder of that name stands in the way F1 gives
 
 import os
 
-from lorvan_e2e import check, run_test, shows_background
-from whole_game import (DEFAULT, QUESTION_ORDER, answer_questions, read_defaults,
-                        results_file_bytes, shows_results, watch_thinking)
+from harness.e2e import check, run_test, shows_background
+from harness.whole_game import (DEFAULT, QUESTION_ORDER, answer_questions, read_defaults,
+                                results_file_bytes, shows_results, watch_thinking)
 
 ANSWERS = dict({key: DEFAULT for key in QUESTION_ORDER}, user="Who?")
 FILE_NAME = "LorvanResults_Who_.txt"

@@ -11,9 +11,9 @@
 
 import os
 
-from background_oracle import background_pixel, phase_at
-from lorvan_e2e import Game, check, run_test, shows_background, wait_until
-from resources import FrameCounter, windows_pid_and_gdi_objects
+from harness.background_oracle import background_pixel, phase_at
+from harness.e2e import Game, check, run_test, shows_background, wait_until
+from harness.resources import FrameCounter, windows_pid_and_gdi_objects
 
 # Frames are seen as DIB sections (bitmap channel); the turns of the frame loop
 # also as the window's device context taken and given back (dc channel), which
@@ -132,10 +132,7 @@ def check_start_up_faults(game):
     reference, reference_client = reference_layout(game)
     counter, loop = check_minimised_start(game, reference, reference_client)
     check_extreme_sizes(game, counter, loop)
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after the start-up faults is %d" % code)
+    game.quit_with_yes("the start-up faults")
 
 
 if __name__ == "__main__":

@@ -3,59 +3,9 @@ longest each box takes (typed a little longer), two defaults taken with empty
 Enters; the thinking screen's two messages, the results screen, F1 twice saving
 one file that holds exactly the expected text, and Escape, Yes, exit code 0."""
 
-from lorvan_e2e import check, run_test, shows_background
-from whole_game import (DEFAULT, NAME_LIMIT, TITLE_LIMIT, WISH_LIMIT, answer_questions,
-                        read_defaults, results_file_bytes, shows_results, watch_thinking)
-
-LONGEST_NAME = "Maximiliana Theodora Worthing!"
-LONGEST_TITLE = "The Good, the Bad & the 100% Unbeatables"
-OTHER_LONGEST_TITLE = "Once Upon a Time in the West, Part Three"
-LONGEST_WISH = "I wish for a castle, a pony & 100% sunshine every day!!"
-
-ANSWERS = {
-    "user": "Robin & Sam, 100% %s Fan Club!",
-    "days": "7",
-    "people": DEFAULT,
-    "love": "Tom & Jerry",
-    "no_chance": LONGEST_NAME,
-    "cares": "   ",
-    "knows_you": DEFAULT,
-    "best_friend": "%s%n%x%%",
-    "love_title": LONGEST_TITLE,
-    "life_title": "100%",
-    "no_chance_title": OTHER_LONGEST_TITLE,
-    "mind_title": "&&Amp; %d",
-    "wish": LONGEST_WISH,
-}
-# Typed beyond what the box takes: the characters past the limit are dropped.
-TYPED = {
-    "user": ANSWERS["user"] + "XYZ",
-    "no_chance": LONGEST_NAME + "XY",
-    "love_title": LONGEST_TITLE + "XY",
-    "wish": LONGEST_WISH + "XY",
-}
-FILE_NAME = "LorvanResults_" + ANSWERS["user"] + ".txt"
-
-for key, limit in [("user", NAME_LIMIT), ("no_chance", NAME_LIMIT),
-                   ("love_title", TITLE_LIMIT), ("no_chance_title", TITLE_LIMIT),
-                   ("wish", WISH_LIMIT)]:
-    assert len(ANSWERS[key]) == limit, "%s is not %d characters long" % (key, limit)
-
-
-def check_thinking(game):
-    """The thinking screen: one message, then the other, bouncing, then the results."""
-    messages, tops, duration, results = watch_thinking(game)
-    for number, (size, _frame, seen_at) in enumerate(messages, 1):
-        game.note("message %d: %dx%d pixels, first seen %.2f s after the first thinking frame"
-                  % (number, size[0], size[1], seen_at))
-    game.note("results first seen %.2f s after the first thinking frame" % duration)
-    check(len(messages) == 2, "the thinking screen showed %d messages, not 2" % len(messages))
-    # "... BE PATIENT :) ..." reaches below the line with its ")", "...I AM
-    # THINKING..." does not: the taller message must come second.
-    check(messages[0][0][1] < messages[1][0][1],
-          "the messages came in the wrong order: %s" % [m[0] for m in messages])
-    check(len(set(tops)) > 1, "the message did not move: its top was always %s" % tops[0])
-    return results
+from harness.e2e import check, run_test, shows_background
+from harness.whole_game import (ANSWERS, FILE_NAME, TYPED, answer_questions, check_thinking,
+                                read_defaults, results_file_bytes, shows_results)
 
 
 def save_and_confirm(game, expected_path):
@@ -98,10 +48,7 @@ def play_whole_game(game):
     save_and_confirm(game, windows_path)
     check_file(game)
 
-    game.press("Escape")
-    game.answer_box(game.wait_for_box("Quit?"), "y")
-    code = game.wait_for_exit()
-    check(code == 0, "exit code after Yes is %d" % code)
+    game.quit_with_yes("Yes")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
 """The game opens one window of the game's class, 640 by 480 on the outside,
 centred on the screen, with the game's title."""
 
-from lorvan_e2e import GAME_TITLE_PREFIX, check, display_size, run_test, wait_until
+from harness.e2e import GAME_TITLE_PREFIX, check, display_size, run_test, wait_until
 
 OUTER_WIDTH, OUTER_HEIGHT = 640, 480
 

@@ -1,5 +1,5 @@
 """Browser harness: serves the built site on 127.0.0.1, opens it in one of three
-engines (browser_engines.py: Chromium, Firefox ESR, WebKitGTK) and drives the
+engines (engines.py: Chromium, Firefox ESR, WebKitGTK) and drives the
 game with real key events and clicks, the way a player does. A `Page` offers
 what the end-to-end tests of the exe use from their `Game` (type_text, press with
 X key names, capture, wait_for_frame, wait_for_box, answer_box, ...), so the
@@ -15,7 +15,7 @@ page's policy holds for it too.
 Selenium comes from Debian's python3-selenium: run these with Debian's own
 /usr/bin/python3, which can import it.
 
-    /usr/bin/python3 tests/browser/test_page.py --engine firefox \\
+    PYTHONPATH=tests /usr/bin/python3 tests/browser/test_page.py --engine firefox \\
         --site build/web/web/site --out /tmp/shots
 """
 
@@ -32,12 +32,12 @@ import threading
 import time
 import traceback
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(os.path.dirname(HERE), "e2e"))
+from .e2e import E2EFailure, Frame, Game, check, wait_until, write_png
+from .engines import ENGINES, FEATURES, make_driver
 
-from lorvan_e2e import E2EFailure, Frame, Game, check, wait_until, write_png  # noqa: E402
-
-from browser_engines import ENGINES, FEATURES, make_driver  # noqa: E402
+# The scripts the test server puts before the page's own live beside the browser tests.
+BROWSER_TESTS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                             "browser")
 
 EVENT_TIMEOUT = 15.0
 # Between two typed characters: the game takes one character a frame, 30 a second.
@@ -118,7 +118,7 @@ class TestRequestHandler(http.server.SimpleHTTPRequestHandler):
             at = at if at >= 0 else page.find(b"</head>")
             self._send(page[:at] + hooks + page[at:], "text/html; charset=utf-8")
         elif path == "/" + TEST_HOOKS:
-            with open(os.path.join(HERE, TEST_HOOKS), "rb") as handle:
+            with open(os.path.join(BROWSER_TESTS, TEST_HOOKS), "rb") as handle:
                 self._send(handle.read(), "text/javascript")
         elif path == "/" + BEFORE_LOAD:
             self._send(self.server.before_load, "text/javascript")
@@ -431,7 +431,7 @@ def parse_arguments(argv=None):
 def run_test(test, argv=None, needs=(), viewport=None, before_load=None):
     """Runs test(page) once in the engine of --engine and exits 0 when it passed,
     1 when it failed, SKIPPED where the engine lacks something in needs (see
-    browser_engines.FEATURES). Any error or policy violation the page reported
+    engines.FEATURES). Any error or policy violation the page reported
     fails the test."""
     args = parse_arguments(argv)
     name = args.name or "%s_%s" % (os.path.splitext(os.path.basename(sys.argv[0]))[0],

@@ -16,7 +16,7 @@ the frames it has drawn, read from outside the game.
 import os
 import re
 
-from lorvan_e2e import check, wait_until
+from .e2e import check, wait_until
 
 # The bitmap channel, with the Windows process id in front of every line.
 FRAME_TRACE = {"WINEDEBUG": "+pid,-all,trace+bitmap"}

@@ -49,3 +49,6 @@ NAME_SCREEN_TEXTS = ["Welcome to Lorvan 2.0 - A Word Game", "Hello user, what is
 # The thinking screen's two messages, in the order they come.
 THINKING_MESSAGES = ["...I AM THINKING...", "... BE PATIENT :) ..."]
 QUIT_QUESTION = ("Quit?", "Are you sure you wish to quit?")
+
+# The About box's last line.
+WEBSITE_LINE = "Website: lorvan.example/products/lorvan/lorvan.shtml"

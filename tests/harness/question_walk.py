@@ -10,9 +10,9 @@ resizes the window, so they are the pixels of every capture.
 import os
 import re
 
-from game_texts import RESULTS_TEMPLATE
-from lorvan_e2e import (background_pixel, check, phase_at, safe_background_samples,
-                        shows_background, write_png)
+from .game_texts import RESULTS_TEMPLATE
+from .e2e import (background_pixel, check, phase_at, safe_background_samples,
+                  shows_background, write_png)
 
 BOX_LEFT = 30
 BOX_HEIGHT = 33

@@ -8,9 +8,9 @@ import time
 
 import os
 
-from game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
-                        RESULTS_TEMPLATE, WISHES)
-from lorvan_e2e import background_pixel, check, phase_at, safe_background_samples, write_png
+from .game_texts import (FRIEND_NAMES, MOVIE_TITLES, NUMBERS, OPPOSITE_NAMES, PLAYER_NAMES,
+                         RESULTS_TEMPLATE, WISHES)
+from .e2e import background_pixel, check, phase_at, safe_background_samples, write_png
 
 CYAN = (0, 255, 255)
 BLACK = (0, 0, 0)
@@ -226,3 +226,58 @@ def keep(game, frame, name):
     """Writes a captured frame to <name>.png beside the test's screenshots."""
     frame.path = os.path.join(game.shots, name + ".png")
     write_png(frame)
+
+
+# -- the whole game the tests play, in the exe and in the page ------------------
+# Answers with "%", "&", only spaces, the longest each box takes (typed a little
+# longer), and two defaults taken with empty Enters.
+
+LONGEST_NAME = "Maximiliana Theodora Worthing!"
+LONGEST_TITLE = "The Good, the Bad & the 100% Unbeatables"
+OTHER_LONGEST_TITLE = "Once Upon a Time in the West, Part Three"
+LONGEST_WISH = "I wish for a castle, a pony & 100% sunshine every day!!"
+
+ANSWERS = {
+    "user": "Robin & Sam, 100% %s Fan Club!",
+    "days": "7",
+    "people": DEFAULT,
+    "love": "Tom & Jerry",
+    "no_chance": LONGEST_NAME,
+    "cares": "   ",
+    "knows_you": DEFAULT,
+    "best_friend": "%s%n%x%%",
+    "love_title": LONGEST_TITLE,
+    "life_title": "100%",
+    "no_chance_title": OTHER_LONGEST_TITLE,
+    "mind_title": "&&Amp; %d",
+    "wish": LONGEST_WISH,
+}
+# Typed beyond what the box takes: the characters past the limit are dropped.
+TYPED = {
+    "user": ANSWERS["user"] + "XYZ",
+    "no_chance": LONGEST_NAME + "XY",
+    "love_title": LONGEST_TITLE + "XY",
+    "wish": LONGEST_WISH + "XY",
+}
+FILE_NAME = "LorvanResults_" + ANSWERS["user"] + ".txt"
+
+for key, limit in [("user", NAME_LIMIT), ("no_chance", NAME_LIMIT),
+                   ("love_title", TITLE_LIMIT), ("no_chance_title", TITLE_LIMIT),
+                   ("wish", WISH_LIMIT)]:
+    assert len(ANSWERS[key]) == limit, "%s is not %d characters long" % (key, limit)
+
+
+def check_thinking(game):
+    """The thinking screen: one message, then the other, bouncing, then the results."""
+    messages, tops, duration, results = watch_thinking(game)
+    for number, (size, _frame, seen_at) in enumerate(messages, 1):
+        game.note("message %d: %dx%d pixels, first seen %.2f s after the first thinking frame"
+                  % (number, size[0], size[1], seen_at))
+    game.note("results first seen %.2f s after the first thinking frame" % duration)
+    check(len(messages) == 2, "the thinking screen showed %d messages, not 2" % len(messages))
+    # "... BE PATIENT :) ..." reaches below the line with its ")", "...I AM
+    # THINKING..." does not: the taller message must come second.
+    check(messages[0][0][1] < messages[1][0][1],
+          "the messages came in the wrong order: %s" % [m[0] for m in messages])
+    check(len(set(tops)) > 1, "the message did not move: its top was always %s" % tops[0])
+    return results

@@ -23,7 +23,9 @@ import signal
 import subprocess
 import tempfile
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+# The bridge to Firefox lives beside the browser tests, under their ESLint rules.
+BROWSER_TESTS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                             "browser")
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -237,7 +239,7 @@ class FirefoxDriver:
 
     def start(self, viewport, downloads):
         self.bridge = subprocess.Popen(
-            [NODE, os.path.join(HERE, "firefox_bridge.mjs")], stdin=subprocess.PIPE,
+            [NODE, os.path.join(BROWSER_TESTS, "firefox_bridge.mjs")], stdin=subprocess.PIPE,
             stdout=subprocess.PIPE, text=True, start_new_session=True)
         self._call("launch", executable=FIREFOX, width=viewport.width, height=viewport.height,
                    scale=viewport.scale, downloads=downloads)

@@ -2,7 +2,7 @@
 that takes one (or two Enters on an empty box, which take the default it
 offers), through the thinking screen to the results, where F1 saves them."""
 
-from lorvan_e2e import check
+from .e2e import check
 
 # The questions after the name, in order: the introduction waits for Enter
 # alone; then two numbers, five names, four titles and the wish.

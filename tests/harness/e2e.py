@@ -48,7 +48,7 @@ import zlib
 
 # The background oracle lives on its own (the browser tests use it too); the
 # tests take it from here with the rest of the harness.
-from background_oracle import background_pixel, phase_at  # noqa: F401
+from .background_oracle import background_pixel, phase_at  # noqa: F401
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE_ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -433,6 +433,13 @@ class Game:
     def running(self):
         """True while the game's process has not ended."""
         return self.process is not None and self.process.poll() is None
+
+    def quit_with_yes(self, after):
+        """Escape, Yes to "Quit?", and the game ends with exit code 0."""
+        self.press("Escape")
+        self.answer_box(self.wait_for_box("Quit?"), "y")
+        code = self.wait_for_exit()
+        check(code == 0, "exit code after %s is %d" % (after, code))
 
     def wait_for_exit(self, timeout=EVENT_TIMEOUT):
         """Waits for the game to end on its own and returns its exit code."""

@@ -4,7 +4,7 @@ canvas; it judges what the page around it gives assistive technology."""
 
 import os
 
-from lorvan_e2e import check
+from .e2e import check
 
 AXE = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
                    "node_modules", "axe-core", "axe.min.js")
