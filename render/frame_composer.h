@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "render/screen_routine.h"
 
 #include <cstdint>
 
@@ -42,11 +43,6 @@ struct FrameComposerState {
     PixelBox answerBox;
 };
 extern FrameComposerState FrameComposer;
-
-// Every screen routine takes the back buffer's context, the client rectangle and
-// the buffer's pixel bytes (top-down, 4 bytes a pixel, rows of 4 * width bytes).
-typedef void (*ScreenRoutine)(DrawContext dc, int left, int top, int right, int bottom,
-                              unsigned char* pixels);
 
 // The routine that draws the given screen, or null for a value outside 0 to 15
 // (the frame then shows the background alone).

@@ -1,18 +1,11 @@
-// The question screens, 0 to 13. The frame composer calls the routine of the
-// current screen once per frame, after the background is drawn.
+// The question screens, 0 to 13, each drawn by its routine.
 #pragma once
 
-#include "app/platform.h"
+#include "render/screen_routine.h"
 
-void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
-                      unsigned char* pixels);
-void RenderIntroScreen(DrawContext dc, int left, int top, int right, int bottom,
-                       unsigned char* pixels);
-void RenderNumberScreen(DrawContext dc, int left, int top, int right, int bottom,
-                        unsigned char* pixels);
-void RenderOppositeNameScreen(DrawContext dc, int left, int top, int right, int bottom,
-                              unsigned char* pixels);
-void RenderFriendNameScreen(DrawContext dc, int left, int top, int right, int bottom,
-                            unsigned char* pixels);
-void RenderTitleWishScreen(DrawContext dc, int left, int top, int right, int bottom,
-                           unsigned char* pixels);
+ScreenRoutineType RenderNameScreen;         // 0
+ScreenRoutineType RenderIntroScreen;        // 1
+ScreenRoutineType RenderNumberScreen;       // 2 and 3
+ScreenRoutineType RenderOppositeNameScreen; // 4 and 5
+ScreenRoutineType RenderFriendNameScreen;   // 6 to 8
+ScreenRoutineType RenderTitleWishScreen;    // 9 to 13

@@ -40,19 +40,7 @@ TEST(CreateMainWindow, OpensTheGameWindowCentredWithItsMenuAndIcons) {
     EXPECT_NE(GetClassLongPtrA(window, GCLP_HICONSM), 0u);
     EXPECT_NE(GetClassLongPtrA(window, GCLP_HCURSOR), 0u);
 
-    HMENU bar = GetMenu(window);
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&File");
-    GetMenuStringA(GetSubMenu(bar, 0), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "E&xit");
-    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 0), 9001u);
-    GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&Help");
-    GetMenuStringA(GetSubMenu(bar, 1), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&About");
-    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 1), 0), 9002u);
+    ExpectGameMenu(GetMenu(window));
 
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);

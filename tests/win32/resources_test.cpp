@@ -93,21 +93,7 @@ TEST_F(LorvanResources, HasTheMainMenu) {
                                   MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(found, nullptr);
     HMENU menu = LoadMenuIndirectA(LockResource(LoadResource(module, found)));
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-    char text[64];
-    GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&File");
-    GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&Help");
-    ASSERT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 1);
-    ASSERT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 1);
-    GetMenuStringA(GetSubMenu(menu, 0), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "E&xit");
-    EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 0), 0), 9001u);
-    GetMenuStringA(GetSubMenu(menu, 1), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&About");
-    EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 1), 0), 9002u);
+    ExpectGameMenu(menu);
     DestroyMenu(menu);
 }
 

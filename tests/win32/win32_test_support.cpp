@@ -2,6 +2,8 @@
 
 #include "app/win32_shell.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 MessageBoxWatcher* activeWatcher = nullptr;
@@ -88,4 +90,25 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 std::string LorvanExePath() {
     // Wine maps the Unix root to drive Z:.
     return std::string("Z:") + LORVAN_EXE_UNIX_PATH;
+}
+
+void ExpectGameMenu(HMENU bar) {
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    const struct {
+        const char* title;
+        const char* item;
+        UINT id;
+    } menus[] = {{"&File", "E&xit", 9001}, {"&Help", "&About", 9002}};
+    for (int i = 0; i < 2; ++i) {
+        char text[64];
+        GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, menus[i].title);
+        HMENU popup = GetSubMenu(bar, i);
+        ASSERT_NE(popup, nullptr);
+        ASSERT_EQ(GetMenuItemCount(popup), 1);
+        GetMenuStringA(popup, 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, menus[i].item);
+        EXPECT_EQ(GetMenuItemID(popup, 0), menus[i].id);
+    }
 }

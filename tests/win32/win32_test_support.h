@@ -38,3 +38,7 @@ class MessageBoxWatcher {
 
 // The Lorvan.exe built beside the tests, as a Windows path.
 std::string LorvanExePath();
+
+// The game's menu bar, wherever it came from (the resource script or the window):
+// File with E&xit (9001) and Help with &About (9002), and nothing else.
+void ExpectGameMenu(HMENU bar);

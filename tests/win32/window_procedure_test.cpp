@@ -123,26 +123,7 @@ TEST_F(WindowProcedure, LeavesOtherMessagesToTheDefaultProcedure) {
 }
 
 TEST_F(WindowProcedure, CreationBuildsTheMenuAndSetsBothIcons) {
-    HMENU bar = GetMenu(window);
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    char text[64];
-    GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&File");
-    GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&Help");
-    HMENU file = GetSubMenu(bar, 0);
-    HMENU help = GetSubMenu(bar, 1);
-    ASSERT_NE(file, nullptr);
-    ASSERT_NE(help, nullptr);
-    ASSERT_EQ(GetMenuItemCount(file), 1);
-    ASSERT_EQ(GetMenuItemCount(help), 1);
-    GetMenuStringA(file, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "E&xit");
-    EXPECT_EQ(GetMenuItemID(file, 0), 9001u);
-    GetMenuStringA(help, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&About");
-    EXPECT_EQ(GetMenuItemID(help, 0), 9002u);
+    ExpectGameMenu(GetMenu(window));
 
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);
