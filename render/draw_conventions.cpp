@@ -1,6 +1,7 @@
 #include "render/draw_conventions.h"
 
 #include "app/game_state.h"
+#include "render/display_scale.h"
 
 #include <cstdint>
 #include <cstring>
@@ -34,14 +35,14 @@ int MulDivRounded(int a, int b, int c) {
     return static_cast<int>(result);
 }
 
-int ScreenFontHeight(DrawContext dc, int points, float scaleY) {
-    const int pixels = MulDivRounded(points, PlatformPixelsPerInchY(dc), 72);
+int ScreenFontHeight(int points, float scaleY) {
+    // At the layout's 96 dpi: the layout scale carries the display's own scaling.
+    const int pixels = MulDivRounded(points, LAYOUT_DPI, 72);
     return static_cast<int>(static_cast<float>(-pixels) * scaleY);
 }
 
-FontHandle CreateScreenFont(DrawContext dc, int points, float scaleY) {
-    return PlatformCreateFont(ScreenFontHeight(dc, points, scaleY), FONT_WEIGHT_BOLD,
-                              SCREEN_FONT_FACE);
+FontHandle CreateScreenFont(int points, float scaleY) {
+    return PlatformCreateFont(ScreenFontHeight(points, scaleY), FONT_WEIGHT_BOLD, SCREEN_FONT_FACE);
 }
 
 void DrawShadowedText(DrawContext dc, const char* text, const TextRect& shadowRect,

@@ -1,7 +1,8 @@
 // Drawing conventions shared by every screen: the layout scale, the screen fonts
 // and the shadowed text.
 //
-// Screens lay themselves out in base units, the client pixels of the first frame.
+// Screens lay themselves out in base units: the first frame's client size in
+// pixels at 96 dots per inch (render/display_scale.h).
 // A value becomes pixels by multiplying with the current client size over the
 // base size, in single precision, and truncating toward zero, term by term:
 // left + trunc(30 * sx), never trunc(left + 30 * sx).
@@ -42,12 +43,12 @@ inline int ScaleY(const LayoutScale& scale, int units) {
 // as Win32's MulDiv.
 int MulDivRounded(int a, int b, int c);
 
-// Character height in pixels (negative) of a screen font of the given points:
-// trunc(-MulDiv(points, dpi, 72) * scaleY).
-int ScreenFontHeight(DrawContext dc, int points, float scaleY);
+// Character height in pixels (negative) of a screen font of the given points, at
+// the layout's 96 dots per inch: trunc(-MulDiv(points, 96, 72) * scaleY).
+int ScreenFontHeight(int points, float scaleY);
 
 // A bold Times New Roman font of the given points, following the vertical scale.
-FontHandle CreateScreenFont(DrawContext dc, int points, float scaleY);
+FontHandle CreateScreenFont(int points, float scaleY);
 
 // Draws text twice: first in the dark-blue shadow colour into shadowRect, then in
 // textColor into textRect, both with the given format.

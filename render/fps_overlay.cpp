@@ -1,5 +1,6 @@
 #include "render/fps_overlay.h"
 
+#include "render/display_scale.h"
 #include "render/draw_conventions.h"
 #include "render/frame_composer.h"
 
@@ -7,9 +8,15 @@
 
 namespace {
 
+// A line of the overlay at top, its shadow 2 pixels right and down; in pixels at 96
+// dpi, scaled to the display, since the overlay is no part of the layout.
 void DrawOverlayLine(DrawContext dc, const char* text, int top, int right) {
-    const TextRect shadow = {4, top + 2, right, top + 20};
-    const TextRect line = {2, top, right, top + 20};
+    const int dpi = PlatformPixelsPerInchY(dc);
+    const int y = DisplayPixels(top, dpi);
+    const int bottom = DisplayPixels(top + 20, dpi);
+    const TextRect shadow = {DisplayPixels(4, dpi), y + DisplayPixels(2, dpi),
+                             DisplayPixels(right, dpi), bottom};
+    const TextRect line = {DisplayPixels(2, dpi), y, DisplayPixels(right, dpi), bottom};
     DrawShadowedText(dc, text, shadow, line, WHITE_TEXT, TEXT_WORDBREAK);
 }
 

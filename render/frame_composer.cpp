@@ -2,6 +2,7 @@
 
 #include "app/game_state.h"
 #include "render/background.h"
+#include "render/display_scale.h"
 #include "render/fps_overlay.h"
 #include "results/results_screens.h"
 #include "screens/question_screens.h"
@@ -41,10 +42,7 @@ void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) 
 
 void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
                       unsigned char* pixels) {
-    if (AppSettings.recordBaseSize) {
-        BaseClientWidth = width;
-        BaseClientHeight = height;
-    }
+    RecordBaseLayoutSize(width, height, PlatformPixelsPerInchY(dc));
     if (!FrameComposer.holdBackground) {
         FrameComposer.backgroundPhase =
             static_cast<unsigned char>(FrameComposer.backgroundPhase + 5);
@@ -60,5 +58,4 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
         DrawFpsOverlay(dc);
         FrameComposer.drawingOverlay = false;
     }
-    AppSettings.recordBaseSize = false;
 }

@@ -1,6 +1,7 @@
 #include "render/text_box.h"
 
 #include "app/game_state.h"
+#include "render/display_scale.h"
 #include "render/draw_conventions.h"
 
 #include <algorithm>
@@ -89,22 +90,25 @@ void PaintBlock(const PixelTarget& target, long long x0, long long y0, long long
     }
 }
 
-// The two-pixel sunken bevel: shadow tones on the top and left, light tones on the
-// bottom and right. The light lines come last, so the corners other than the top
-// left take the light tones.
-void PaintBevel(const TextBox& box, const PixelTarget& target) {
+// The two-line sunken bevel, each line one pixel at 96 dpi and `line` pixels on
+// the display: shadow tones on the top and left, light tones on the bottom and
+// right. The light lines come last, so the corners other than the top left take
+// the light tones.
+void PaintBevel(const TextBox& box, const PixelTarget& target, long long line) {
     const long long l = box.left;
     const long long t = box.top;
     const long long r = l + box.width;  // one past the last column
     const long long b = t + box.height; // one past the last row
-    PaintBlock(target, l, t, l + 1, b - 1, box.shadowOuterColor);
-    PaintBlock(target, l + 1, t + 1, l + 2, b - 2, box.shadowInnerColor);
-    PaintBlock(target, l + 1, t, r - 1, t + 1, box.shadowOuterColor);
-    PaintBlock(target, l + 2, t + 1, r - 2, t + 2, box.shadowInnerColor);
-    PaintBlock(target, r - 1, t, r, b - 1, box.lightOuterColor);
-    PaintBlock(target, r - 2, t + 1, r - 1, b - 2, box.lightInnerColor);
-    PaintBlock(target, l, b - 1, r, b, box.lightOuterColor);
-    PaintBlock(target, l + 1, b - 2, r - 1, b - 1, box.lightInnerColor);
+    const long long p = line;
+    const long long q = 2 * line;
+    PaintBlock(target, l, t, l + p, b - p, box.shadowOuterColor);
+    PaintBlock(target, l + p, t + p, l + q, b - q, box.shadowInnerColor);
+    PaintBlock(target, l + p, t, r - p, t + p, box.shadowOuterColor);
+    PaintBlock(target, l + q, t + p, r - q, t + q, box.shadowInnerColor);
+    PaintBlock(target, r - p, t, r, b - p, box.lightOuterColor);
+    PaintBlock(target, r - q, t + p, r - p, b - q, box.lightInnerColor);
+    PaintBlock(target, l, b - p, r, b, box.lightOuterColor);
+    PaintBlock(target, l + p, b - q, r - p, b - p, box.lightInnerColor);
 }
 
 // One blink phase for every box: it changes on the first draw after more than the
@@ -141,18 +145,21 @@ int DrawTextBox(const TextBox& box, DrawContext dc, unsigned char* pixels, int b
     }
 
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
-    const int fontHeight = -MulDivRounded(box.fontSize, PlatformPixelsPerInchY(dc), 72);
+    // The font follows the layout (its size is scaled already); the insets, the
+    // bevel and the caret are fixed pixels at 96 dpi, scaled to the display.
+    const int dpi = PlatformPixelsPerInchY(dc);
+    const int fontHeight = -MulDivRounded(box.fontSize, LAYOUT_DPI, 72);
     FontHandle font = PlatformCreateFont(fontHeight, FONT_WEIGHT_DONTCARE, box.fontFace);
     FontHandle previous = PlatformSelectFont(dc, font);
-    const TextRect textRect = {box.left + 6, box.top + 2, box.left + box.width,
-                               box.top + box.height};
+    const TextRect textRect = {box.left + DisplayPixels(6, dpi), box.top + DisplayPixels(2, dpi),
+                               box.left + box.width, box.top + box.height};
     PlatformSetTextColor(dc, ColorRefFromPixelColor(box.textColor));
     // The player's text is shown as typed: an "&" is a character, not a mnemonic.
     const int length = BoxTextLength(box);
     PlatformDrawText(dc, box.text, length, textRect, TEXT_NOPREFIX);
 
     if (box.showBorder) {
-        PaintBevel(box, target);
+        PaintBevel(box, target, DisplayPixels(1, dpi));
     }
 
     if (box.showCaret) {
@@ -161,8 +168,10 @@ int DrawTextBox(const TextBox& box, DrawContext dc, unsigned char* pixels, int b
             // The caret follows the whole text, even past the box's right edge.
             const long long textWidth =
                 length > 0 ? PlatformMeasureTextWidth(dc, box.text, length) : 0;
-            const long long caretLeft = l + textWidth + 7;
-            PaintBlock(target, caretLeft, t + 4, caretLeft + 4, t + box.height - 4, box.caretColor);
+            const long long caretLeft = l + textWidth + DisplayPixels(7, dpi);
+            const int inset = DisplayPixels(4, dpi);
+            PaintBlock(target, caretLeft, t + inset, caretLeft + DisplayPixels(4, dpi),
+                       t + box.height - inset, box.caretColor);
         }
     }
 

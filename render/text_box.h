@@ -28,9 +28,9 @@ struct TextBox {
     char fontFace[TEXT_BOX_FACE_SIZE];
     int baseWidth; // base layout units
     int baseHeight;
-    int baseFontSize; // points at the base size
-    int top;          // back-buffer row
-    int left;         // back-buffer column
+    int baseFontSize;  // points at the base size
+    int top;           // back-buffer row
+    int left;          // back-buffer column
     int blinkPeriodMs; // must be exceeded before the caret phase changes
     std::uint32_t textColor;
     std::uint32_t fillColor;

@@ -19,7 +19,7 @@ void RenderResultsScreen(DrawContext dc, int left, int top, int right, int botto
     // Opaque: every line gets a black band, so the results read over the moving colours.
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_OPAQUE);
-    FontHandle font = CreateScreenFont(dc, FONT_POINTS, scale.y);
+    FontHandle font = CreateScreenFont(FONT_POINTS, scale.y);
     FontHandle previousFont = PlatformSelectFont(dc, font);
 
     const TextRect textRect = {left, ScaleY(scale, TEXT_TOP), right,

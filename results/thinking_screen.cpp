@@ -32,7 +32,7 @@ void RenderThinkingScreen(DrawContext dc, int left, int top, int right, int bott
 
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
-    FontHandle font = CreateScreenFont(dc, FONT_POINTS, scale.y);
+    FontHandle font = CreateScreenFont(FONT_POINTS, scale.y);
     FontHandle previousFont = PlatformSelectFont(dc, font);
 
     const int bandTop = ScaleY(scale, AppSettings.thinkingTextY);

@@ -29,7 +29,7 @@ void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
 
-    FontHandle titleFont = CreateScreenFont(dc, 23, scale.y);
+    FontHandle titleFont = CreateScreenFont(23, scale.y);
     FontHandle previous = PlatformSelectFont(dc, titleFont);
     // The title is placed from the buffer's top, not the client's.
     const int titleBottom = ScaleY(scale, 80);
@@ -39,7 +39,7 @@ void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
     DrawShadowedText(dc, "Welcome to Lorvan 2.0 - A Word Game", titleShadow, title, CYAN_TEXT,
                      TEXT_CENTER | TEXT_WORDBREAK);
 
-    FontHandle questionFont = CreateScreenFont(dc, 20, scale.y);
+    FontHandle questionFont = CreateScreenFont(20, scale.y);
     PlatformSelectFont(dc, questionFont);
     DrawNameScreenLine(dc, scale, left, top, right, 170, question.prompt);
     DrawNameScreenLine(dc, scale, left, top, right, 250, "Press 'Enter' to continue.");

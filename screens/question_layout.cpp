@@ -11,7 +11,7 @@ PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
     PromptFont font;
-    font.font = CreateScreenFont(dc, 18, scale.y);
+    font.font = CreateScreenFont(18, scale.y);
     font.previous = PlatformSelectFont(dc, font.font);
 
     const int bottom = ScaleY(scale, 410) + ScaleY(scale, 40);

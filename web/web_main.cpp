@@ -9,6 +9,7 @@
 #include "app/game_state.h"
 #include "app/platform.h"
 #include "app/window_title.h"
+#include "render/display_scale.h"
 #include "render/frame_composer.h"
 #include "text_renderer/text_renderer.h"
 #include "web/base_layout.h"
@@ -56,15 +57,12 @@ void DrawAndPresentFrame() {
 
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
-    BindDrawContext(context, BackBuffer.data(), width, height, PAGE_PIXELS_PER_INCH);
+    BindDrawContext(context, BackBuffer.data(), width, height, LAYOUT_DPI);
     context.onTextDrawn = NoteDrawnText;
     BeginScreenText();
-    if (AppSettings.recordBaseSize) {
-        // The composer would record the frame's device pixels.
-        BaseClientWidth = BASE_CLIENT_WIDTH;
-        BaseClientHeight = BASE_CLIENT_HEIGHT;
-        AppSettings.recordBaseSize = false;
-    }
+    // The page's base is the exe's client area in CSS pixels, whatever size its
+    // canvas starts at; recorded before the composer would take the canvas's own.
+    RecordBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, LAYOUT_DPI);
     ComposeFrame(&context, width, height, BackBuffer.data());
 
     CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);

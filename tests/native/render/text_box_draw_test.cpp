@@ -304,6 +304,34 @@ TEST_F(TextBoxDrawTest, BoxReachingPastAnyEdgeWritesOnlyInsideTheBuffer) {
     }
 }
 
+TEST_F(TextBoxDrawTest, BevelAndCaretGrowWithTheDisplaysScaling) {
+    const struct {
+        int dpi;
+        int line;       // each bevel line's thickness
+        int caretLeft;  // 7 pixels at 96 dpi past the box's left
+        int caretWidth; // 4 at 96 dpi
+    } cases[] = {{96, 1, 37, 4}, {120, 1, 39, 5}, {144, 2, 41, 6}, {192, 2, 44, 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi");
+        ResetFake();
+        Fake.pixelsPerInchY = c.dpi;
+        TestBuffer buffer(624, 421);
+        const TextBox box = ExampleBox(); // at (30, 205), 550 by 33
+        Draw(box, buffer);
+        const int middle = 220;
+        for (int x = 30; x < 30 + c.line; ++x) {
+            EXPECT_EQ(buffer.At(x, middle), box.shadowOuterColor) << x;
+            EXPECT_EQ(buffer.At(x + c.line, middle), box.shadowInnerColor) << x;
+            EXPECT_EQ(buffer.At(579 - (x - 30), middle), box.lightOuterColor) << x;
+        }
+        EXPECT_FALSE(buffer.Touched(30 + 2 * c.line, middle));
+        EXPECT_FALSE(buffer.Touched(c.caretLeft - 1, middle));
+        EXPECT_EQ(buffer.At(c.caretLeft, middle), CARET);
+        EXPECT_EQ(buffer.At(c.caretLeft + c.caretWidth - 1, middle), CARET);
+        EXPECT_FALSE(buffer.Touched(c.caretLeft + c.caretWidth, middle));
+    }
+}
+
 TEST_F(TextBoxDrawTest, NoPixelBufferMeansNoPixelWrites) {
     const TextBox box = ExampleBox();
     EXPECT_EQ(DrawTextBox(box, FakeDrawContext(), nullptr, 624, 421), 0);
@@ -316,8 +344,10 @@ TEST_F(TextBoxDrawTest, FontFollowsTheLaidOutSize) {
         int dpi;
         int expectedHeight;
     };
-    // 20 points scaled, then -MulDiv(points, dpi, 72) rounded.
-    const Case cases[] = {{1.0f, 96, -27}, {2.0f, 96, -53}, {0.5f, 96, -13}, {1.0f, 120, -33}};
+    // 20 points scaled, then -MulDiv(points, 96, 72) rounded: the display's own dpi
+    // reaches the font through the layout scale alone.
+    const Case cases[] = {
+        {1.0f, 96, -27}, {2.0f, 96, -53}, {0.5f, 96, -13}, {1.0f, 120, -27}, {1.5f, 144, -40}};
     for (const Case& c : cases) {
         ResetFake();
         Fake.pixelsPerInchY = c.dpi;

@@ -41,11 +41,12 @@ TEST_F(ResultsScreen, DrawsTheResultsOnceOpaqueInCyan) {
         TextRect rect;
         int fontHeight;
     };
-    // 12 points are MulDiv(12, dpi, 72) pixels: 16 at 96 dpi, 20 at 120; then scaled.
+    // 12 points are 16 pixels at the layout's 96 dpi, whatever the display's; then
+    // scaled with the window.
     const Case cases[] = {
         {640, 480, 96, {0, 30, 640, 480}, -16},
         {320, 240, 96, {0, 15, 320, 240}, -8},
-        {1280, 720, 120, {0, 45, 1280, 720}, -30},
+        {1280, 720, 120, {0, 45, 1280, 720}, -24},
     };
     for (const Case& c : cases) {
         SetUp();
