@@ -24,9 +24,9 @@ struct AppSettingsBlock {
     bool oppositeNameScreensFirstFrame = true;
     bool friendScreensFirstFrame = true;
     bool titleScreensFirstFrame = true;
-    int thinkingTextY = 80;   // top of the bouncing message, base units
+    int thinkingTextY = 80;    // top of the bouncing message, base units
     int thinkingTextStep = 10; // its movement per frame; the sign flips at the bounds
-    bool caretVisible = true; // the text boxes' shared caret blink phase
+    bool caretVisible = true;  // the text boxes' shared caret blink phase
 };
 
 enum { STANDARD_FRAME_RATE = 30, UNCAPPED_FRAME_RATE = 3000000 };

@@ -34,6 +34,12 @@ void SetWindowIcon(HWND window, int size, WPARAM which, const char* failure) {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+        EnableNonClientScaling(window);
+        break; // and on to the default handling, which creates the frame
+    case WM_DPICHANGED:
+        ApplySuggestedRect(window, reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CREATE:
         SetMenu(window, BuildMenuBar());
         SetWindowIcon(window, 32, ICON_BIG, "Could not load large icon!");

@@ -3,6 +3,7 @@
 
 #include "app/game_state.h"
 #include "app/window_title.h"
+#include "render/display_scale.h"
 
 void CenterWindow(HWND window) {
     RECT outer;
@@ -30,11 +31,28 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+namespace {
+
+// The window's outer size: 640 by 480 at 96 dpi, scaled to the given dpi.
+void SizeForDpi(HWND window, UINT dpi) {
+    const int dots = static_cast<int>(dpi);
+    SetWindowPos(window, nullptr, 0, 0, DisplayPixels(AppSettings.windowWidth, dots),
+                 DisplayPixels(AppSettings.windowHeight, dots),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    HWND window =
-        CreateWindowExA(0, AppSettings.windowClassName, GAME_WINDOW_TITLE, WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, AppSettings.windowWidth,
-                        AppSettings.windowHeight, nullptr, nullptr, instance, nullptr);
+    // Made at the system's scale, which is the primary monitor's, where it opens.
+    const int dpi = static_cast<int>(SystemDpi());
+    HWND window = CreateWindowExA(
+        0, AppSettings.windowClassName, GAME_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+        CW_USEDEFAULT, DisplayPixels(AppSettings.windowWidth, dpi),
+        DisplayPixels(AppSettings.windowHeight, dpi), nullptr, nullptr, instance, nullptr);
+    if (window != nullptr && WindowDpi(window) != static_cast<UINT>(dpi)) {
+        SizeForDpi(window, WindowDpi(window)); // it opened on a monitor of its own scale
+    }
     if (window == nullptr) {
         // Without a window there is nothing to draw into or to take keys from.
         MessageBoxA(nullptr, "The game window could not be created.", "Error", MB_ICONERROR);

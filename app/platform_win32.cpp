@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "app/text_file.h"
+#include "app/win32_shell.h"
 
 #include <windows.h>
 
@@ -31,6 +32,11 @@ HDC ToHdc(DrawContext dc) {
 } // namespace
 
 int PlatformPixelsPerInchY(DrawContext dc) {
+    // The frames are drawn into a memory context, whose LOGPIXELSY is the system's;
+    // the game window's own monitor may be scaled otherwise.
+    if (MainWindow != nullptr) {
+        return static_cast<int>(WindowDpi(reinterpret_cast<HWND>(MainWindow)));
+    }
     return GetDeviceCaps(ToHdc(dc), LOGPIXELSY);
 }
 

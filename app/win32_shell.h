@@ -34,3 +34,22 @@ int RunFrameLoop(HWND window);
 // 0 also when the window class cannot be registered (silently, as the game always
 // has), and EXIT_FAILURE when the window cannot be created.
 int RunGame(HINSTANCE instance, int showCommand);
+
+// -- display scaling (window_dpi.cpp) ------------------------------------------
+// The functions newer than Windows 7 are looked up at run time, so the exe imports
+// only what every supported Windows has; without them the game is system-aware.
+
+// The dots per inch of the monitor the window stands on (GetDpiForWindow, Windows
+// 10 1607 and later), or the system's when that is unknown or the window is null.
+UINT WindowDpi(HWND window);
+
+// The system's dots per inch: the primary monitor's when the player logged on.
+UINT SystemDpi();
+
+// Lets Windows 10 1607's per-monitor (v1) awareness scale the caption and menu
+// bar too; later versions do it by themselves. Called on WM_NCCREATE.
+void EnableNonClientScaling(HWND window);
+
+// WM_DPICHANGED: the window takes the rectangle Windows suggests for the new
+// monitor, so it keeps its apparent size; the next frame lays out for it.
+void ApplySuggestedRect(HWND window, const RECT* suggested);

@@ -103,6 +103,7 @@ struct ManifestFacts {
     bool wellFormed = false;
     bool commonControls6 = false;
     std::wstring dpiAware;
+    std::wstring dpiAwareness;
 };
 
 ManifestFacts ReadManifest(const void* data, DWORD size) {
@@ -147,6 +148,9 @@ ManifestFacts ReadManifest(const void* data, DWORD size) {
         } else if (node == XmlNodeType_Text && element == L"dpiAware") {
             reader->GetValue(&text, nullptr);
             facts.dpiAware = text;
+        } else if (node == XmlNodeType_Text && element == L"dpiAwareness") {
+            reader->GetValue(&text, nullptr);
+            facts.dpiAwareness = text;
         }
     }
     facts.wellFormed = step == S_FALSE; // S_FALSE: the end of a document read whole
@@ -166,7 +170,8 @@ TEST_F(LorvanResources, HasAnApplicationManifestAskingForCommonControls6) {
         ReadManifest(LockResource(LoadResource(module, found)), SizeofResource(module, found));
     EXPECT_TRUE(facts.wellFormed);
     EXPECT_TRUE(facts.commonControls6);
-    EXPECT_EQ(facts.dpiAware, L"false");
+    EXPECT_EQ(facts.dpiAware, L"true/pm");
+    EXPECT_EQ(facts.dpiAwareness, L"PerMonitorV2, PerMonitor");
 }
 
 // The exe that is built, tested and shipped carries no debug information, only a

@@ -1,6 +1,7 @@
 #include "app/win32_shell.h"
 
 #include "app/game_state.h"
+#include "render/frame_composer.h"
 #include "tests/support/fresh_game.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -127,6 +128,34 @@ TEST_F(WindowProcedure, CreationBuildsTheMenuAndSetsBothIcons) {
 
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(WindowProcedure, ADpiChangeTakesTheSuggestedRectangleAndTheNextFrameFollowsIt) {
+    RenderFrame(window); // the first frame records the base
+    RECT client;
+    GetClientRect(window, &client);
+    const PixelBox before = FrameComposer.answerBox;
+    ASSERT_GT(before.width, 0);
+
+    RECT suggested = {40, 30, 40 + 600, 30 + 400}; // twice the window, as at 192 dpi
+    EXPECT_EQ(MainWindowProc(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                             reinterpret_cast<LPARAM>(&suggested)),
+              0);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    EXPECT_TRUE(EqualRect(&outer, &suggested));
+    // A stray message without a rectangle leaves the window where it is.
+    EXPECT_EQ(MainWindowProc(window, WM_DPICHANGED, MAKEWPARAM(96, 96), 0), 0);
+    GetWindowRect(window, &outer);
+    EXPECT_TRUE(EqualRect(&outer, &suggested));
+
+    RECT grown;
+    GetClientRect(window, &grown);
+    RenderFrame(window);
+    const PixelBox after = FrameComposer.answerBox;
+    // The box keeps its share of the client area, to a pixel of truncation.
+    EXPECT_NEAR(after.width, before.width * static_cast<double>(grown.right) / client.right, 1.0);
+    EXPECT_NEAR(after.top, before.top * static_cast<double>(grown.bottom) / client.bottom, 1.0);
 }
 
 } // namespace
