@@ -1,8 +1,10 @@
 # Sourced by the scripts that run Windows programs: a Wine prefix private to the
 # build and an Xvfb display, started once and stopped with wine_session_stop.
 #
-#   source scripts/wine-session.sh; wine_session_start <build-dir>; ...; wine_session_stop
+#   source scripts/wine-session.sh; wine_session_start <build-dir> [dpi]; ...; wine_session_stop
 #
+# With a dpi (120, 144, 192: Windows' 125, 150 and 200 % scaling) the session uses
+# a prefix of its own, <build-dir>/wine-dpi<dpi>, whose display reports that dpi.
 # wine_session_start returns non-zero, having said why on stderr, when the display
 # does not come up. WINE_SESSION_SCREEN sets the display's size (default
 # 1024x768x24); the end-to-end benchmark needs room for a 1920x1080 client area.
@@ -11,9 +13,9 @@
 # variables without a display of its own (scripts/play.sh uses the desktop's).
 
 wine_prefix_prepare() {
-    local build_dir
+    local build_dir dpi=${2:-}
     build_dir=$(cd "$1" && pwd)
-    export WINEPREFIX="$build_dir/wine"
+    export WINEPREFIX="$build_dir/wine${dpi:+-dpi$dpi}"
     export WINEDEBUG=-all
     # No Mono or Gecko installer dialogs, no menu entries.
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
@@ -22,7 +24,7 @@ wine_prefix_prepare() {
     # A prefix made by another Wine version is rebuilt on its first start, with a
     # window; key the prefix on the version so that never happens mid-test.
     local version
-    version=$(wine --version)
+    version="$(wine --version)${dpi:+ at $dpi dpi}"
     if [ ! -f "$WINEPREFIX/.lorvan-ready" ] || [ "$(cat "$WINEPREFIX/.lorvan-ready")" != "$version" ]; then
         rm -rf "$WINEPREFIX"
         wineboot --init </dev/null >/dev/null 2>&1
@@ -33,13 +35,18 @@ wine_prefix_prepare() {
         # A crashing test must fail, not wait behind a crash dialog.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             </dev/null >/dev/null 2>&1
+        # Read when the server starts: set before any program of the prefix runs.
+        if [ -n "$dpi" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+                </dev/null >/dev/null 2>&1
+        fi
         wineserver -w
         echo "$version" >"$WINEPREFIX/.lorvan-ready"
     fi
 }
 
 wine_session_start() {
-    wine_prefix_prepare "$1"
+    wine_prefix_prepare "$1" "${2:-}"
 
     # Xvfb picks a free display itself and writes its number to the file, so
     # several sessions can start at once without racing for one.

@@ -146,27 +146,44 @@ def ensure_session(build_dir):
     the same script, and stops both when the harness exits."""
     if os.environ.get("WINEPREFIX") and os.environ.get("DISPLAY"):
         return
+    start_private_session(build_dir)
+
+
+def start_private_session(build_dir, dpi=None, screen=None):
+    """Starts an Xvfb display and a Wine prefix of the harness's own, for the
+    programs it starts from now on; with a dpi, the build's prefix for that dpi
+    (scripts/wine-session.sh). Both stop when the harness exits; a session started
+    before by the harness is stopped first."""
+    _stop_own_session()
     script = (
-        'source "$0" && wine_session_start "$1" >&2 && '
+        'source "$0" && wine_session_start "$1" "$2" >&2 && '
         'printf "%s\\n" "$WINE_SESSION_XVFB_PID" "$DISPLAY" "$WINEPREFIX" "$WINEDEBUG" '
         '"$WINEDLLOVERRIDES" "$WINEARCH"'
     )
     os.makedirs(build_dir, exist_ok=True)
+    env = dict(os.environ)
+    env.pop("WINEPREFIX", None)  # the server of the session already running is left alone
+    if screen:
+        env["WINE_SESSION_SCREEN"] = screen
     output = subprocess.run(
-        ["bash", "-c", script, WINE_SESSION_SCRIPT, build_dir],
-        check=True, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, text=True,
+        ["bash", "-c", script, WINE_SESSION_SCRIPT, build_dir, str(dpi or "")],
+        check=True, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, text=True, env=env,
     ).stdout.split("\n")
     names = ["DISPLAY", "WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES", "WINEARCH"]
     for name, value in zip(names, output[1:]):
         os.environ[name] = value
     _own_session["xvfb"] = int(output[0])
-    atexit.register(_stop_own_session)
+    if not _own_session.get("registered"):
+        atexit.register(_stop_own_session)
+        _own_session["registered"] = True
 
 
 def _stop_own_session():
+    pid = _own_session.pop("xvfb", None)
+    if pid is None:
+        return
     subprocess.run(["wineserver", "-k"], stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    pid = _own_session.pop("xvfb", None)
     if pid:
         try:
             os.kill(pid, signal.SIGTERM)
