@@ -123,13 +123,17 @@ def line_of(text, offset):
 
 
 def load_equivalents():
-    """Lines "path|line text|original|replacement|why" of changes judged harmless."""
+    """Lines "path|line text|original|replacement|why" of changes judged harmless;
+    a "|" inside a field is written "\\|"."""
     known = {}
     if os.path.exists(EQUIVALENTS):
         with open(EQUIVALENTS) as handle:
             for line in handle:
                 if line.strip() and not line.startswith("#"):
-                    path, code, original, replacement, why = line.rstrip("\n").split("|", 4)
+                    # "\\|" stands for a "|" inside a field ("||" is written "\\|\\|").
+                    fields = [field.replace("\\|", "|") for field in
+                              re.split(r"(?<!\\)\|", line.rstrip("\n"), maxsplit=4)]
+                    path, code, original, replacement, why = fields
                     known[(path, code.strip(), original, replacement)] = why
     return known
 

@@ -219,6 +219,20 @@ TEST_F(TextEntryTest, CharactersTypedWithinOneFrameArriveOnePerFrameInOrder) {
     EXPECT_STREQ(TextBoxA.text, "Jim");
 }
 
+TEST_F(TextEntryTest, EveryScreenStoresItsOwnAnswerAndLeavesItsBoxAsItShould) {
+    for (const EntryScreen& entry : ENTRY_SCREENS) {
+        SCOPED_TRACE(testing::Message() << "screen " << entry.screen);
+        StartOn(entry.screen);
+        const std::string seed = entry.number ? "12" : "Al";
+        SetText(*entry.box, seed);
+        Type("\r");
+        PlayFrame(W, H);
+        EXPECT_EQ(std::string(entry.answer), seed);
+        EXPECT_EQ(ScreenIndex, entry.screen + 1);
+        EXPECT_EQ(std::string(entry.box->text), entry.keepsTextAfterStore ? seed : "");
+    }
+}
+
 TEST_F(TextEntryTest, BackspaceOnAnEmptyBoxDoesNothing) {
     for (const EntryScreen& entry : ENTRY_SCREENS) {
         StartOn(entry.screen);

@@ -329,6 +329,7 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     // The mnemonic "x" is underlined one pixel below the baseline.
     EXPECT_EQ(buffer.At(4 + 1, underline)[2], 0xFF);
     EXPECT_EQ(buffer.At(4 + 1, underline)[1], 0x00);
+    EXPECT_EQ(buffer.At(4 + 1, underline + 1)[1], 0xFF);                     // one pixel thick
     EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') + 2, underline)[1], 0xFF); // "o" is not
 }
 
@@ -353,6 +354,45 @@ TEST(TextRendering, FullyCoveredPixelsTakeEveryChannelOfTheTextColour) {
         }
         EXPECT_GT(exact, 50) << std::hex << color; // the stems of I and H
     }
+}
+
+TEST(TextRendering, EveryCoverageBlendsEvenTheFaintest) {
+    // White on black: a pixel of coverage c becomes (255 c + 127) / 255, so only
+    // the faintest coverage, 1 of 255, gives exactly 1.
+    Buffer buffer;
+    PlatformDrawContext context;
+    BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+    PlatformFont font = {-31, 0};
+    context.selectedFont = &font;
+    context.textColor = 0xFFFFFF;
+    context.backgroundColor = 0;
+    RenderText(context, "swirl &o@", -1, TextRect{0, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
+    int faintest = 0;
+    for (int y = 0; y < BUFFER_HEIGHT; ++y) {
+        for (int x = 0; x < BUFFER_WIDTH; ++x) {
+            faintest += buffer.At(x, y)[0] == 1 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(faintest, 0);
+}
+
+TEST(TextRendering, AGlyphStartingLeftOfTheClipIsDrawnWhereItReachesIn) {
+    Buffer buffer;
+    PlatformDrawContext context;
+    BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+    PlatformFont font = {-40, 700};
+    context.selectedFont = &font;
+    context.backgroundMode = BACKGROUND_TRANSPARENT;
+    const int advance = AdvanceOf(RealiseFont(font), 'W');
+    // The W's pen stands left of the buffer by half its advance.
+    RenderText(context, "W", 1, TextRect{-advance / 2, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
+    int ink = 0;
+    for (int y = 0; y < BUFFER_HEIGHT; ++y) {
+        for (int x = 0; x < advance / 2; ++x) {
+            ink += buffer.Changed(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(ink, 20);
 }
 
 TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {

@@ -71,6 +71,9 @@ TEST(PageConstants, HoldTheHeadersValuesUnderThePagesNames) {
     // A buffer too small gives nothing rather than a cut text the page cannot parse.
     EXPECT_EQ(WritePageConstants(out, length), 0u);
     EXPECT_STREQ(out, "");
+    char one[1] = {'x'};
+    EXPECT_EQ(WritePageConstants(one, sizeof one), 0u);
+    EXPECT_EQ(one[0], '\0');
 }
 
 } // namespace

@@ -69,6 +69,32 @@ TEST(RefreshPacing, EveryRefreshRateGivesTheCapsFrameRate) {
     }
 }
 
+TEST(RefreshPacing, TheRefreshNearestTheDueTimeDrawsTheFrame) {
+    // Refreshes 10 ms apart, a frame due at 100 ms: the refresh at 95 is as near as
+    // the one at 105 and draws; the one at 94 is nearer 104 and leaves it.
+    const struct {
+        double now;
+        bool draws;
+    } cases[] = {{95.0, true}, {94.0, false}, {100.0, true}};
+    for (const auto& c : cases) {
+        RefreshPacing pacing;
+        pacing.started = true;
+        pacing.lastRefreshMs = c.now - 10.0;
+        pacing.messageClockMs = c.now - 10.0;
+        pacing.frameDueMs = 100.0;
+        EXPECT_EQ(PaceRefresh(pacing, c.now).drawFrame, c.draws) << c.now;
+    }
+}
+
+TEST(RefreshPacing, AFrameDueAtTheRefreshThatDrewItIsAPeriodLater) {
+    RefreshPacing pacing;
+    pacing.started = true;
+    pacing.frameDueMs = 0.0;
+    pacing.lastRefreshMs = 1000.0;
+    ScheduleNextFrame(pacing, 1); // due at 1000, which is now
+    EXPECT_DOUBLE_EQ(pacing.frameDueMs, 2000.0);
+}
+
 TEST(RefreshPacing, ThirtyFramesAtTheStandardCapTakeOneSecond) {
     RefreshPacing pacing;
     PaceRefresh(pacing, 0);
