@@ -2,6 +2,7 @@
 
 #include "app/game_state.h"
 #include "render/display_scale.h"
+#include "render/frame_report.h"
 
 #include <cstdint>
 #include <cstring>
@@ -52,4 +53,5 @@ void DrawShadowedText(DrawContext dc, const char* text, const TextRect& shadowRe
     PlatformDrawText(dc, text, length, shadowRect, format);
     PlatformSetTextColor(dc, textColor);
     PlatformDrawText(dc, text, length, textRect, format);
+    ReportDrawnText(text, length);
 }

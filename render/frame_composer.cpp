@@ -36,12 +36,12 @@ ScreenRoutine ScreenRoutineFor(int screenIndex) {
     return routines[screenIndex];
 }
 
-void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) {
-    ComposeFrameWith(ScreenRoutineFor(ScreenIndex), dc, width, height, pixels);
+const FrameReport& ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels) {
+    return ComposeFrameWith(ScreenRoutineFor(ScreenIndex), dc, width, height, pixels);
 }
 
-void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
-                      unsigned char* pixels) {
+const FrameReport& ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
+                                    unsigned char* pixels) {
     RecordBaseLayoutSize(width, height, PlatformPixelsPerInchY(dc));
     if (!FrameComposer.holdBackground) {
         FrameComposer.backgroundPhase =
@@ -49,13 +49,14 @@ void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int heig
     }
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
-    FrameComposer.answerBox = PixelBox();
+    StartFrameReport();
     if (routine != nullptr) {
         routine(dc, 0, 0, width, height, pixels);
     }
     if (ShowFpsOverlay) {
-        FrameComposer.drawingOverlay = true;
+        NoteDrawnTexts(false); // the overlay's counts are no part of the screen
         DrawFpsOverlay(dc);
-        FrameComposer.drawingOverlay = false;
+        NoteDrawnTexts(true);
     }
+    return CurrentFrameReport();
 }

@@ -5,24 +5,10 @@
 #pragma once
 
 #include "app/platform.h"
+#include "render/frame_report.h"
 #include "render/screen_routine.h"
 
 #include <cstdint>
-
-// A rectangle by its top-left corner and size, in back-buffer pixels.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-inline bool operator==(const PixelBox& a, const PixelBox& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-inline bool operator!=(const PixelBox& a, const PixelBox& b) {
-    return !(a == b);
-}
 
 // The composer's own state, kept for the whole run.
 struct FrameComposerState {
@@ -32,15 +18,9 @@ struct FrameComposerState {
     int framesDrawn = 0;               // frames drawn with the overlay on
     int framesThisSecond = 0;
     int currentFps = 0; // the rate the overlay shows
-    // Set while the overlay draws, so that what watches the drawn texts (the
-    // page's live region) can tell the overlay's texts from the screen's.
-    bool drawingOverlay = false;
     // Set from outside to keep the background's phase where it is (the page's
     // "Still background"); the background is still drawn every frame.
     bool holdBackground = false;
-    // Where the last frame drew its question's text box, all zero when it drew
-    // none, for the page's answer field that lies over it.
-    PixelBox answerBox;
 };
 extern FrameComposerState FrameComposer;
 
@@ -57,10 +37,11 @@ inline bool HasDrawableArea(int width, int height) {
 
 // Draws one frame for a client area of width by height pixels into pixels, through
 // the memory context dc, with the routine of the current screen. Call only for a
-// drawable area. The first call records the base layout size.
-void ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels);
+// drawable area. The first call records the base layout size. Returns what the
+// frame drew besides its pixels, valid until the next frame.
+const FrameReport& ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels);
 
 // The same with the given screen routine (null: the background alone), so that the
 // order of background, screen and overlay can be watched from outside.
-void ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
-                      unsigned char* pixels);
+const FrameReport& ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int width, int height,
+                                    unsigned char* pixels);

@@ -1,5 +1,6 @@
 #include "app/game_state.h"
 #include "render/draw_conventions.h"
+#include "render/frame_report.h"
 #include "results/results_file.h"
 #include "results/results_screens.h"
 #include "results/results_text.h"
@@ -31,8 +32,9 @@ void RenderResultsScreen(DrawContext dc, int left, int top, int right, int botto
 
     // No prefix processing: an "&" the player typed is shown as typed, as in the file.
     PlatformSetTextColor(dc, CYAN_TEXT);
-    PlatformDrawText(dc, screenText, static_cast<int>(std::strlen(screenText)), textRect,
-                     TEXT_WORDBREAK | TEXT_NOPREFIX);
+    const int length = static_cast<int>(std::strlen(screenText));
+    PlatformDrawText(dc, screenText, length, textRect, TEXT_WORDBREAK | TEXT_NOPREFIX);
+    ReportDrawnText(screenText, length);
 
     // Typed characters have no meaning here.
     ConsumeKey();

@@ -1,7 +1,7 @@
 #include "screens/question_layout.h"
 
 #include "app/game_state.h"
-#include "render/frame_composer.h"
+#include "render/frame_report.h"
 #include "render/text_box.h"
 #include "screens/question_table.h"
 #include "screens/text_entry.h"
@@ -31,7 +31,7 @@ void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int le
                   int right, int bottom, unsigned char* pixels, int baseY) {
     LayoutTextBox(box, scale.x, scale.y, left, top, 30, baseY);
     DrawTextBox(box, dc, pixels, right - left, bottom - top);
-    FrameComposer.answerBox = PixelBox{box.left, box.top, box.width, box.height};
+    ReportAnswerBox(PixelBox{box.left, box.top, box.width, box.height});
 }
 
 void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,

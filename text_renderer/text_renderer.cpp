@@ -172,9 +172,6 @@ void RenderText(PlatformDrawContext& context, const char* text, int length, cons
     if (length < 0) {
         length = static_cast<int>(std::strlen(text)); // DrawTextA's -1: up to the NUL
     }
-    if (context.onTextDrawn != nullptr) {
-        context.onTextDrawn(text, length);
-    }
     const Clip clip = ClipOf(context, rect);
     if (context.pixels == nullptr || clip.Empty()) {
         return;

@@ -32,10 +32,6 @@ struct PlatformDrawContext {
     std::uint32_t textColor = 0;          // COLORREF, 0x00BBGGRR
     std::uint32_t backgroundColor = 0xFFFFFF;
     int backgroundMode = BACKGROUND_OPAQUE;
-
-    // Called once for each PlatformDrawText call with the text as the screen passed
-    // it (null: nobody listens). BindDrawContext leaves it as it is.
-    void (*onTextDrawn)(const char* text, int length) = nullptr;
 };
 
 // Points a context at a back buffer and resets its text state as a fresh GDI

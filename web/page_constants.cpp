@@ -6,7 +6,7 @@
 #include "web/base_layout.h"
 #include "res/resource.h"
 #include "web/page_messages.h"
-#include "web/screen_text.h"
+#include "render/frame_report.h"
 
 #include <cstdio>
 

@@ -1,43 +1,18 @@
 #include "web/screen_text.h"
 
-#include "render/frame_composer.h"
-
 #include <string>
 
 namespace {
 
-std::string Gathering;
-std::string LastText; // the latest text noted this frame, to skip its shadow's twin
 std::string Shown;
 
 } // namespace
 
-void BeginScreenText() {
-    Gathering.clear();
-    LastText.clear();
-}
-
-void NoteDrawnText(const char* text, int length) {
-    // The overlay's counts change every frame and are no part of the screen.
-    if (text == nullptr || length <= 0 || FrameComposer.drawingOverlay) {
-        return;
-    }
-    std::string drawn(text, static_cast<std::size_t>(length));
-    if (drawn == LastText) {
-        return;
-    }
-    if (!Gathering.empty()) {
-        Gathering += SCREEN_TEXT_SEPARATOR;
-    }
-    Gathering += drawn;
-    LastText = std::move(drawn);
-}
-
-bool FinishScreenText() {
-    if (Gathering == Shown) {
+bool TakeScreenText(const FrameReport& report) {
+    if (Shown.compare(0, std::string::npos, report.texts, report.textsLength) == 0) {
         return false;
     }
-    Shown.swap(Gathering);
+    Shown.assign(report.texts, report.textsLength);
     return true;
 }
 

@@ -58,20 +58,18 @@ void DrawAndPresentFrame() {
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
     BindDrawContext(context, BackBuffer.data(), width, height, LAYOUT_DPI);
-    context.onTextDrawn = NoteDrawnText;
-    BeginScreenText();
     // The page's base is the exe's client area in CSS pixels, whatever size its
     // canvas starts at; recorded before the composer would take the canvas's own.
     RecordBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, LAYOUT_DPI);
-    ComposeFrame(&context, width, height, BackBuffer.data());
+    const FrameReport& drawn = ComposeFrame(&context, width, height, BackBuffer.data());
 
     CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
     PagePresent(CanvasPixels.data(), width, height);
-    if (FinishScreenText()) {
+    if (TakeScreenText(drawn)) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
     }
-    if (FrameComposer.answerBox != AnswerBoxShown) {
-        AnswerBoxShown = FrameComposer.answerBox;
+    if (drawn.answerBox != AnswerBoxShown) {
+        AnswerBoxShown = drawn.answerBox;
         PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
                          AnswerBoxShown.height);
     }

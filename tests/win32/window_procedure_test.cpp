@@ -134,7 +134,7 @@ TEST_F(WindowProcedure, ADpiChangeTakesTheSuggestedRectangleAndTheNextFrameFollo
     RenderFrame(window); // the first frame records the base
     RECT client;
     GetClientRect(window, &client);
-    const PixelBox before = FrameComposer.answerBox;
+    const PixelBox before = CurrentFrameReport().answerBox;
     ASSERT_GT(before.width, 0);
 
     RECT suggested = {40, 30, 40 + 600, 30 + 400}; // twice the window, as at 192 dpi
@@ -152,7 +152,7 @@ TEST_F(WindowProcedure, ADpiChangeTakesTheSuggestedRectangleAndTheNextFrameFollo
     RECT grown;
     GetClientRect(window, &grown);
     RenderFrame(window);
-    const PixelBox after = FrameComposer.answerBox;
+    const PixelBox after = CurrentFrameReport().answerBox;
     // The box keeps its share of the client area, to a pixel of truncation.
     EXPECT_NEAR(after.width, before.width * static_cast<double>(grown.right) / client.right, 1.0);
     EXPECT_NEAR(after.top, before.top * static_cast<double>(grown.bottom) / client.bottom, 1.0);

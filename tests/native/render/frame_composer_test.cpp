@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -168,6 +169,19 @@ TEST(HasDrawableArea, NeedsPixelsInBothDirections) {
     EXPECT_FALSE(HasDrawableArea(624, 0));
     EXPECT_FALSE(HasDrawableArea(0, 0));
     EXPECT_FALSE(HasDrawableArea(-5, 10));
+}
+
+TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
+    StartFrameReport();
+    const std::string line(1000, 'x');
+    for (int i = 0; i < 10; ++i) {
+        ReportDrawnText(line.c_str(), static_cast<int>(line.size()));
+    }
+    ReportDrawnText("", 0); // an empty text is not noted
+    const FrameReport& report = CurrentFrameReport();
+    EXPECT_EQ(report.textsLength, sizeof report.texts - 1);
+    EXPECT_EQ(report.texts[report.textsLength], '\0');
+    EXPECT_EQ(report.texts[1000], SCREEN_TEXT_SEPARATOR);
 }
 
 } // namespace

@@ -231,7 +231,7 @@ TEST_F(QuestionScreensDrawTest, IntroductionGreetsThePlayerLiterally) {
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
         ExpectTexts(calls, expected);
         ExpectFontsReleased();
-        EXPECT_EQ(FrameComposer.answerBox, PixelBox()); // no box after the name screen's
+        EXPECT_EQ(CurrentFrameReport().answerBox, PixelBox()); // no box after the name screen's
     }
 }
 
@@ -321,7 +321,7 @@ TEST_F(QuestionScreensDrawTest, EveryQuestionAtTheBaseSizeAndResized) {
             ExpectFontsReleased();
             EXPECT_EQ(box.showCaret, 1);
             const PixelBox answerBox = {s.X(30), s.Y(screen.boxTop), s.X(screen.boxWidth), s.Y(33)};
-            EXPECT_EQ(FrameComposer.answerBox, answerBox);
+            EXPECT_EQ(CurrentFrameReport().answerBox, answerBox);
         }
     }
 }

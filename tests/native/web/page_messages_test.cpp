@@ -4,8 +4,10 @@
 
 #include "app/game_state.h"
 #include "render/frame_composer.h"
+#include "render/text_box.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
+#include "tests/support/game_player.h"
 #include "web/screen_text.h"
 
 #include <gtest/gtest.h>
@@ -191,28 +193,33 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
 }
 
 TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
-    // A text starting with "!" stands for one the overlay draws.
-    const auto frame = [](std::vector<std::string> drawn) {
-        BeginScreenText();
-        for (const std::string& text : drawn) {
-            const bool overlay = !text.empty() && text[0] == '!';
-            FrameComposer.drawingOverlay = overlay;
-            NoteDrawnText(text.data() + (overlay ? 1 : 0),
-                          static_cast<int>(text.size()) - (overlay ? 1 : 0));
-        }
-        FrameComposer.drawingOverlay = false;
-        return FinishScreenText();
+    StartFreshGame();
+    ResetFake();
+    ShowFpsOverlay = true; // its counts change every frame and are never taken
+    std::vector<unsigned char> pixels(624 * 421 * 4);
+    const auto frame = [&pixels] {
+        return TakeScreenText(ComposeFrame(FakeDrawContext(), 624, 421, pixels.data()));
     };
-    EXPECT_TRUE(frame({"Prompt", "Prompt", "!Frames drawn: 1", "!Current FPS: 0", "Ann", ""}));
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
-                                                             "Ann");
-    EXPECT_FALSE(frame({"Prompt", "Prompt", "!Frames drawn: 2", "!Current FPS: 30", "Ann"}));
-    EXPECT_TRUE(frame({"Prompt", "Prompt", "Anne"}));
+    const std::string prompt = "Welcome to Lorvan 2.0 - A Word Game\x1F"
+                               "Hello user, what is your name?\x1F"
+                               "Press 'Enter' to continue.";
+    EXPECT_TRUE(frame()); // the empty box adds nothing
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt);
+    EXPECT_FALSE(frame());
+    Type("Ann");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(frame()) << i;
+    }
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt + "\x1F"
+                                                                      "Ann");
+    EXPECT_FALSE(frame());
     // An answer that reads like the overlay is still the player's.
-    EXPECT_TRUE(frame({"Prompt", "Prompt", "Frames drawn: 5", "!Frames drawn: 3"}));
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), "Prompt\x1F"
-                                                             "Frames drawn: 5");
-    EXPECT_TRUE(frame({}));
+    std::snprintf(TextBoxA.text, sizeof TextBoxA.text, "%s", "Frames drawn: 5");
+    EXPECT_TRUE(frame());
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt + "\x1F"
+                                                                      "Frames drawn: 5");
+    EXPECT_TRUE(
+        TakeScreenText(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data())));
     EXPECT_EQ(ScreenTextLength(), 0u);
 }
 
