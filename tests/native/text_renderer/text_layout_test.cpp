@@ -242,6 +242,34 @@ struct Buffer {
         return &bytes[static_cast<std::size_t>(y * BUFFER_WIDTH + x) * 4];
     }
     bool Changed(int x, int y) const { return std::memcmp(At(x, y), SENTINEL, 4) != 0; }
+    // Pixels of columns [0, right) for which pixelTest(x, y) holds.
+    template <typename PixelTest> int Count(PixelTest pixelTest, int right = BUFFER_WIDTH) const {
+        int count = 0;
+        for (int y = 0; y < BUFFER_HEIGHT; ++y) {
+            for (int x = 0; x < right; ++x) {
+                count += pixelTest(x, y) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+};
+
+// A buffer bound to a fresh context, with a font of its own selected.
+struct Drawing {
+    explicit Drawing(PlatformFont selected) : font(selected) {
+        BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
+        context.selectedFont = &font;
+    }
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
+
+    void Draw(const char* text, int left = 0) {
+        RenderText(context, text, -1, TextRect{left, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
+    }
+
+    Buffer buffer;
+    PlatformFont font;
+    PlatformDrawContext context;
 };
 
 struct DrawCase {
@@ -335,23 +363,15 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
 
 TEST(TextRendering, FullyCoveredPixelsTakeEveryChannelOfTheTextColour) {
     for (const std::uint32_t color : {0xFFFFFFu, 0x123456u}) {
-        Buffer buffer;
-        PlatformDrawContext context;
-        BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
-        PlatformFont font = {-40, 700};
-        context.selectedFont = &font;
-        context.textColor = color;
-        context.backgroundMode = BACKGROUND_TRANSPARENT;
-        RenderText(context, "IH", -1, TextRect{0, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
+        Drawing drawing({-40, 700});
+        drawing.context.textColor = color;
+        drawing.context.backgroundMode = BACKGROUND_TRANSPARENT;
+        drawing.Draw("IH");
         const unsigned char bgr[3] = {static_cast<unsigned char>(color >> 16),
                                       static_cast<unsigned char>(color >> 8),
                                       static_cast<unsigned char>(color)};
-        int exact = 0;
-        for (int y = 0; y < BUFFER_HEIGHT; ++y) {
-            for (int x = 0; x < BUFFER_WIDTH; ++x) {
-                exact += std::memcmp(buffer.At(x, y), bgr, 3) == 0 ? 1 : 0;
-            }
-        }
+        const int exact = drawing.buffer.Count(
+            [&](int x, int y) { return std::memcmp(drawing.buffer.At(x, y), bgr, 3) == 0; });
         EXPECT_GT(exact, 50) << std::hex << color; // the stems of I and H
     }
 }
@@ -359,39 +379,21 @@ TEST(TextRendering, FullyCoveredPixelsTakeEveryChannelOfTheTextColour) {
 TEST(TextRendering, EveryCoverageBlendsEvenTheFaintest) {
     // White on black: a pixel of coverage c becomes (255 c + 127) / 255, so only
     // the faintest coverage, 1 of 255, gives exactly 1.
-    Buffer buffer;
-    PlatformDrawContext context;
-    BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
-    PlatformFont font = {-31, 0};
-    context.selectedFont = &font;
-    context.textColor = 0xFFFFFF;
-    context.backgroundColor = 0;
-    RenderText(context, "swirl &o@", -1, TextRect{0, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
-    int faintest = 0;
-    for (int y = 0; y < BUFFER_HEIGHT; ++y) {
-        for (int x = 0; x < BUFFER_WIDTH; ++x) {
-            faintest += buffer.At(x, y)[0] == 1 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(faintest, 0);
+    Drawing drawing({-31, 0});
+    drawing.context.textColor = 0xFFFFFF;
+    drawing.context.backgroundColor = 0;
+    drawing.Draw("swirl &o@");
+    EXPECT_GT(drawing.buffer.Count([&](int x, int y) { return drawing.buffer.At(x, y)[0] == 1; }),
+              0);
 }
 
 TEST(TextRendering, AGlyphStartingLeftOfTheClipIsDrawnWhereItReachesIn) {
-    Buffer buffer;
-    PlatformDrawContext context;
-    BindDrawContext(context, buffer.bytes.data(), BUFFER_WIDTH, BUFFER_HEIGHT, 96);
-    PlatformFont font = {-40, 700};
-    context.selectedFont = &font;
-    context.backgroundMode = BACKGROUND_TRANSPARENT;
-    const int advance = AdvanceOf(RealiseFont(font), 'W');
-    // The W's pen stands left of the buffer by half its advance.
-    RenderText(context, "W", 1, TextRect{-advance / 2, 0, BUFFER_WIDTH, BUFFER_HEIGHT}, 0);
-    int ink = 0;
-    for (int y = 0; y < BUFFER_HEIGHT; ++y) {
-        for (int x = 0; x < advance / 2; ++x) {
-            ink += buffer.Changed(x, y) ? 1 : 0;
-        }
-    }
+    Drawing drawing({-40, 700});
+    drawing.context.backgroundMode = BACKGROUND_TRANSPARENT;
+    const int advance = AdvanceOf(RealiseFont(drawing.font), 'W');
+    drawing.Draw("W", -advance / 2); // the pen stands left of the buffer by half the W
+    const int ink = drawing.buffer.Count([&](int x, int y) { return drawing.buffer.Changed(x, y); },
+                                         advance / 2);
     EXPECT_GT(ink, 20);
 }
 
