@@ -163,13 +163,19 @@ TEST(TextLayout, UnderlinesOnlyALinesLastMnemonic) {
     }
 }
 
-TEST(TextLayout, ReadsNoCharacterPastTheLengthGiven) {
+TEST(TextLayout, ReadsNoCharacterOutsideTheLengthGiven) {
     // Exactly as long as the length: a look past a final carriage return for its line
-    // feed would read outside the allocation, which AddressSanitizer reports.
-    for (const std::string text : {"one\r", "\r", "one\ntwo\r"}) {
+    // feed, or before the first of a paragraph's spaces that do not fit, would read
+    // outside the allocation, which AddressSanitizer reports.
+    const struct {
+        std::string text;
+        int width;
+    } cases[] = {{"one\r", 1000}, {"\r", 1000}, {"one\ntwo\r", 1000}, {"          ", 20}};
+    for (const auto& c : cases) {
+        const std::string& text = c.text;
         const std::vector<char> exact(text.begin(), text.end());
         LineBreaker breaker(RealiseFont(BOLD_31), exact.data(), static_cast<int>(exact.size()),
-                            TextRect{0, 0, 1000, 1000}, WRAP);
+                            TextRect{0, 0, c.width, 1000}, WRAP);
         TextLine line;
         int lines = 0;
         while (breaker.Next(line)) {
@@ -395,6 +401,20 @@ TEST(TextRendering, AGlyphStartingLeftOfTheClipIsDrawnWhereItReachesIn) {
     const int ink = drawing.buffer.Count([&](int x, int y) { return drawing.buffer.Changed(x, y); },
                                          advance / 2);
     EXPECT_GT(ink, 20);
+}
+
+TEST(TextRendering, DrawsIntoTheSmallestBufferAndNothingForALengthOfZero) {
+    const struct {
+        int length;
+        bool drawn;
+    } cases[] = {{1, true}, {0, false}};
+    for (const auto& c : cases) {
+        unsigned char pixel[4] = {11, 22, 33, 44};
+        PlatformDrawContext context;
+        BindDrawContext(context, pixel, 1, 1, 96); // opaque white background
+        RenderText(context, "Hi", c.length, TextRect{0, 0, 1, 1}, 0);
+        EXPECT_EQ(pixel[0] != 11, c.drawn) << c.length;
+    }
 }
 
 TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
