@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -264,6 +265,24 @@ TEST(RenderedGame, FontsAndContextBehaveAsGdisDo) {
     EXPECT_EQ(PlatformMeasureTextWidth(&context, "ab", 2),
               PlatformMeasureTextWidth(&context, "a", 1) +
                   PlatformMeasureTextWidth(&context, "b", 1));
+
+    // Either background mode is taken, any other value ignored, as SetBkMode does.
+    const struct {
+        int first;
+        int then;    // 7 is no mode
+        bool filled; // a line's cell takes the background colour
+    } modes[] = {{BACKGROUND_OPAQUE, BACKGROUND_TRANSPARENT, false},
+                 {BACKGROUND_TRANSPARENT, BACKGROUND_OPAQUE, true},
+                 {BACKGROUND_TRANSPARENT, 7, false},
+                 {BACKGROUND_OPAQUE, 7, true}};
+    for (const auto& m : modes) {
+        std::fill(pixels.begin(), pixels.end(), 0);
+        PlatformSetBackgroundColor(&context, 0xFFFFFF);
+        PlatformSetBackgroundMode(&context, m.first);
+        PlatformSetBackgroundMode(&context, m.then);
+        PlatformDrawText(&context, " ", 1, TextRect{0, 0, 16, 16}, 0); // a cell with no ink
+        EXPECT_EQ(pixels[(1 * 16 + 1) * 4] == 0xFF, m.filled) << m.first << " then " << m.then;
+    }
 }
 
 } // namespace

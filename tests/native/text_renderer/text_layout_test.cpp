@@ -393,6 +393,23 @@ TEST(TextRendering, EveryCoverageBlendsEvenTheFaintest) {
               0);
 }
 
+TEST(TextRendering, BlendsByCoverageRoundedSoThatInverseColoursAddUp) {
+    // White on black gives each pixel its coverage c; black on white gives 255 - c.
+    Drawing white({-31, 0});
+    white.context.textColor = 0xFFFFFF;
+    white.context.backgroundColor = 0;
+    white.Draw("swirl &o@");
+    Drawing black({-31, 0});
+    black.context.textColor = 0;
+    black.context.backgroundColor = 0xFFFFFF;
+    black.Draw("swirl &o@");
+    const int wrong = white.buffer.Count([&](int x, int y) {
+        return white.buffer.Changed(x, y) &&
+               white.buffer.At(x, y)[0] + black.buffer.At(x, y)[0] != 255;
+    });
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST(TextRendering, AGlyphStartingLeftOfTheClipIsDrawnWhereItReachesIn) {
     Drawing drawing({-40, 700});
     drawing.context.backgroundMode = BACKGROUND_TRANSPARENT;
