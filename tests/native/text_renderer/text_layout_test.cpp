@@ -363,7 +363,10 @@ TEST(TextRendering, OpaqueFillsTheLineCellAndGlyphsBlendInTheTextColour) {
     // The mnemonic "x" is underlined one pixel below the baseline.
     EXPECT_EQ(buffer.At(4 + 1, underline)[2], 0xFF);
     EXPECT_EQ(buffer.At(4 + 1, underline)[1], 0x00);
-    EXPECT_EQ(buffer.At(4 + 1, underline + 1)[1], 0xFF);                     // one pixel thick
+    EXPECT_EQ(buffer.At(4 + 1, underline + 1)[1], 0xFF); // one pixel thick
+    // As wide as the "x"'s cell but its last column.
+    EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') - 2, underline)[1], 0x00);
+    EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') - 1, underline)[1], 0xFF);
     EXPECT_EQ(buffer.At(4 + AdvanceOf(sized, 'x') + 2, underline)[1], 0xFF); // "o" is not
 }
 
@@ -404,8 +407,11 @@ TEST(TextRendering, BlendsByCoverageRoundedSoThatInverseColoursAddUp) {
     black.context.backgroundColor = 0xFFFFFF;
     black.Draw("swirl &o@");
     const int wrong = white.buffer.Count([&](int x, int y) {
+        const unsigned char* one = white.buffer.At(x, y);
+        const unsigned char* other = black.buffer.At(x, y);
         return white.buffer.Changed(x, y) &&
-               white.buffer.At(x, y)[0] + black.buffer.At(x, y)[0] != 255;
+               (one[0] + other[0] != 255 || one[1] + other[1] != 255 || one[2] + other[2] != 255 ||
+                one[3] != SENTINEL[3] || other[3] != SENTINEL[3]);
     });
     EXPECT_EQ(wrong, 0);
 }
