@@ -50,13 +50,13 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
         0, AppSettings.windowClassName, GAME_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
         CW_USEDEFAULT, DisplayPixels(AppSettings.windowWidth, dpi),
         DisplayPixels(AppSettings.windowHeight, dpi), nullptr, nullptr, instance, nullptr);
-    if (window != nullptr && WindowDpi(window) != static_cast<UINT>(dpi)) {
-        SizeForDpi(window, WindowDpi(window)); // it opened on a monitor of its own scale
-    }
     if (window == nullptr) {
         // Without a window there is nothing to draw into or to take keys from.
         MessageBoxA(nullptr, "The game window could not be created.", "Error", MB_ICONERROR);
         return nullptr;
+    }
+    if (WindowDpi(window) != static_cast<UINT>(dpi)) {
+        SizeForDpi(window, WindowDpi(window)); // it opened on a monitor of its own scale
     }
     ShowWindow(window, showCommand);
     CenterWindow(window);
