@@ -195,6 +195,7 @@ TEST_F(QuestionScreensDrawTest, NameScreenAtTheBaseSizeAndResized) {
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
         ExpectTexts(calls, expected);
         ExpectFontsReleased();
+        EXPECT_EQ(TextBoxA.showCaret, 1);
     }
 }
 

@@ -229,6 +229,12 @@ TEST(TextLayout, FontMetricsAndWidthsAreGdis) {
         if (c.helloWorldWidth != HINTED) {
             EXPECT_EQ(MeasureRenderedText(context, "Hello World", 11), c.helloWorldWidth);
         }
+        // Outside ' ' to '~' every character takes the missing-glyph box, as in GDI
+        // with the game's fonts: a control character and a Latin-1 letter alike.
+        for (const char outside : {'\x7F', '\xA3', '\xC8', '\xD1', '\xE9'}) {
+            EXPECT_EQ(AdvanceOf(font, outside), AdvanceOf(font, '\x01'))
+                << static_cast<int>(static_cast<unsigned char>(outside));
+        }
     }
 }
 
