@@ -182,6 +182,14 @@ TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     EXPECT_EQ(report.textsLength, sizeof report.texts - 1);
     EXPECT_EQ(report.texts[report.textsLength], '\0');
     EXPECT_EQ(report.texts[1000], SCREEN_TEXT_SEPARATOR);
+
+    // A new frame's report starts empty and terminated; one-letter texts are kept apart.
+    StartFrameReport();
+    EXPECT_STREQ(CurrentFrameReport().texts, "");
+    ReportDrawnText("a", 1);
+    ReportDrawnText("b", 1);
+    EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
+                                             "b");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -444,6 +445,35 @@ TEST(TextRendering, DrawsIntoTheSmallestBufferAndNothingForALengthOfZero) {
         RenderText(context, "Hi", c.length, TextRect{0, 0, 1, 1}, 0);
         EXPECT_EQ(pixel[0] != 11, c.drawn) << c.length;
     }
+}
+
+TEST(TextRendering, GlyphsStandWhereTheirBearingsPutThemAndTheUnderlineBelow) {
+    for (const char character : {'(', 'T', 'W'}) { // ink inside the text's rectangle
+        Drawing drawing({-40, 700});
+        drawing.context.backgroundMode = BACKGROUND_TRANSPARENT;
+        const char text[2] = {character, '\0'};
+        drawing.Draw(text, 10);
+        const GlyphImage glyph = GlyphOf(RealiseFont(drawing.font), character);
+        int firstCovered = glyph.width;
+        for (int i = 0; i < glyph.width * glyph.height; ++i) {
+            firstCovered =
+                glyph.coverage[i] > 0 ? std::min(firstCovered, i % glyph.width) : firstCovered;
+        }
+        int firstInk = BUFFER_WIDTH;
+        drawing.buffer.Count([&](int x, int y) {
+            firstInk = drawing.buffer.Changed(x, y) ? std::min(firstInk, x) : firstInk;
+            return false;
+        });
+        EXPECT_EQ(firstInk, 10 + glyph.left + firstCovered) << character;
+    }
+    // The mnemonic's underline lies on the row below the baseline, not on it: a "T"
+    // has no ink at the baseline left of its stem.
+    Drawing drawing({-40, 700});
+    drawing.context.backgroundMode = BACKGROUND_TRANSPARENT;
+    drawing.Draw("&T", 10);
+    const int baseline = RealiseFont(drawing.font).ascent;
+    EXPECT_FALSE(drawing.buffer.Changed(11, baseline));
+    EXPECT_TRUE(drawing.buffer.Changed(11, baseline + 1));
 }
 
 TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {

@@ -93,6 +93,8 @@ TEST(RefreshPacing, AFrameDueAtTheRefreshThatDrewItIsAPeriodLater) {
     pacing.lastRefreshMs = 1000.0;
     ScheduleNextFrame(pacing, 1); // due at 1000, which is now
     EXPECT_DOUBLE_EQ(pacing.frameDueMs, 2000.0);
+    ScheduleNextFrame(pacing, 0); // no cap to divide by: one frame a second
+    EXPECT_DOUBLE_EQ(pacing.frameDueMs, 3000.0);
 }
 
 TEST(RefreshPacing, ThirtyFramesAtTheStandardCapTakeOneSecond) {
