@@ -10,8 +10,19 @@ bool TextsNoted = true;
 
 } // namespace
 
-void ReportAnswerBox(const PixelBox& box) {
+void ReportAnswerBox(const PixelBox& box, const char* question) {
     Report.answerBox = box;
+    Report.question = question;
+}
+
+void ReportAnswer(const char* text, int length) {
+    std::size_t copied = 0;
+    if (text != nullptr && length > 0) {
+        copied = std::min(sizeof Report.answer - 1, static_cast<std::size_t>(length));
+        std::memcpy(Report.answer, text, copied);
+    }
+    Report.answerLength = copied;
+    Report.answer[copied] = '\0';
 }
 
 void ReportDrawnText(const char* text, int length) {
@@ -32,6 +43,9 @@ void ReportDrawnText(const char* text, int length) {
 
 void StartFrameReport() {
     Report.answerBox = PixelBox();
+    Report.question = nullptr;
+    Report.answer[0] = '\0';
+    Report.answerLength = 0;
     Report.texts[0] = '\0';
     Report.textsLength = 0;
     TextsNoted = true;

@@ -158,7 +158,7 @@ int DrawTextBox(const TextBox& box, DrawContext dc, unsigned char* pixels, int b
     // The player's text is shown as typed: an "&" is a character, not a mnemonic.
     const int length = BoxTextLength(box);
     PlatformDrawText(dc, box.text, length, textRect, TEXT_NOPREFIX);
-    ReportDrawnText(box.text, length);
+    ReportAnswer(box.text, length);
 
     if (box.showBorder) {
         PaintBevel(box, target, DisplayPixels(1, dpi));

@@ -1,11 +1,13 @@
 // Screen 1: the introduction, addressed to the player by name; Enter moves on.
 #include "app/game_state.h"
 #include "render/draw_conventions.h"
+#include "render/frame_report.h"
 #include "screens/question_layout.h"
 #include "screens/question_screens.h"
 #include "screens/text_entry.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -27,12 +29,27 @@ void DrawGreeting(DrawContext dc, const LayoutScale& scale, int left, int right)
     DrawShadowedText(dc, greeting, shadow, text, YELLOW_TEXT, TEXT_WORDBREAK | TEXT_NOPREFIX);
 }
 
+// The introduction as it reads on the screen, the name after its "Hello", as one
+// text: a screen reader says "Hello Robin," where the player sees it.
+void ReportIntroduction() {
+    const std::size_t hello = std::strlen("Hello");
+    char spoken[sizeof INTRODUCTION + sizeof Answers.userName + 2];
+    const int length =
+        std::snprintf(spoken, sizeof spoken, "Hello %s,%s", Answers.userName, INTRODUCTION + hello);
+    ReportDrawnText(spoken, length < static_cast<int>(sizeof spoken)
+                                ? length
+                                : static_cast<int>(sizeof spoken) - 1);
+}
+
 } // namespace
 
 void RenderIntroScreen(DrawContext dc, int left, int top, int right, int bottom, unsigned char*) {
     const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
+    NoteDrawnTexts(false); // drawn in two pieces, reported as the one sentence it reads
     const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, INTRODUCTION);
     DrawGreeting(dc, scale, left, right);
+    NoteDrawnTexts(true);
+    ReportIntroduction();
 
     // Only Enter matters here; anything else typed is taken off the queue unused.
     if (KeyBuffer[0] != '\0') {

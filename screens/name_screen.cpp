@@ -52,7 +52,8 @@ void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
     TextBoxA.showCaret = 1;
     // The name stays in the box after Enter; the next screen to use the box resets it.
     ApplyTextEntry(TextBoxA, EntryRuleOf(question));
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, question.boxTop);
+    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, question.boxTop,
+                 question.prompt);
 
     firstFrame = false;
     PlatformDeleteFont(titleFont);

@@ -35,7 +35,8 @@ void RenderNumberScreen(DrawContext dc, int left, int top, int right, int bottom
     }
     TextBoxB.showCaret = 1;
     ApplyTextEntry(TextBoxB, EntryRuleOf(question));
-    DrawEntryBox(TextBoxB, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question));
+    DrawEntryBox(TextBoxB, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question),
+                 question.prompt);
 
     EndQuestionPrompt(dc, font);
     AppSettings.numberScreensFirstFrame = false;

@@ -28,10 +28,10 @@ void EndQuestionPrompt(DrawContext dc, const PromptFont& font) {
 }
 
 void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
-                  int right, int bottom, unsigned char* pixels, int baseY) {
+                  int right, int bottom, unsigned char* pixels, int baseY, const char* question) {
     LayoutTextBox(box, scale.x, scale.y, left, top, 30, baseY);
     DrawTextBox(box, dc, pixels, right - left, bottom - top);
-    ReportAnswerBox(PixelBox{box.left, box.top, box.width, box.height});
+    ReportAnswerBox(PixelBox{box.left, box.top, box.width, box.height}, question);
 }
 
 void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
@@ -44,7 +44,8 @@ void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int b
     }
     TextBoxA.showCaret = 1;
     ApplyTextEntry(TextBoxA, EntryRuleOf(question));
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question));
+    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question),
+                 question.prompt);
     EndQuestionPrompt(dc, font);
     firstFrame = false;
 }

@@ -23,9 +23,9 @@ PromptFont DrawQuestionPrompt(DrawContext dc, const LayoutScale& scale, int left
 void EndQuestionPrompt(DrawContext dc, const PromptFont& font);
 
 // Lays the box out 30 base units from the left and baseY from the top, draws it,
-// and notes where it stands as the frame's answer box.
+// and notes where it stands as the frame's answer box, answering the question.
 void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
-                  int right, int bottom, unsigned char* pixels, int baseY);
+                  int right, int bottom, unsigned char* pixels, int baseY, const char* question);
 
 // One frame of a question asked in TextBoxA: the prompt, the box's one-time reset
 // under the group's first-frame flag, the queued key applied by the question's

@@ -34,6 +34,9 @@ EM_JS(void, SayGameEnded, (), { LorvanPage.gameEnded(); });
 EM_JS(void, SetShareableResultsFromHeap, (const char* text, unsigned length),
       { LorvanPage.setShareableResults(UTF8ToString(text, length)); });
 
+EM_JS(void, SetAnswerFieldFromHeap, (const char* question, const char* answer, unsigned length),
+      { LorvanPage.setAnswerField(UTF8ToString(question), UTF8ToString(answer, length)); });
+
 EM_JS(void, SetAnswerBoxRect, (int left, int top, int width, int height),
       { LorvanPage.setAnswerBox(left, top, width, height); });
 
@@ -68,6 +71,10 @@ void PagePresent(const unsigned char* rgba, int width, int height) {
 
 void PageSetScreenText(const char* texts, std::size_t length) {
     SetScreenTextFromHeap(texts, static_cast<unsigned>(length));
+}
+
+void PageSetAnswerField(const char* question, const char* answer, std::size_t answerLength) {
+    SetAnswerFieldFromHeap(question, answer, static_cast<unsigned>(answerLength));
 }
 
 void PageSetTitle(const char* title) {

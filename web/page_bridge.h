@@ -35,6 +35,10 @@ void PageGameEnded();
 // the results screen shows; empty otherwise.
 void PageSetShareableResults(const char* text, std::size_t length);
 
+// The question the screen asks ("" when none) and the answer its text box holds,
+// for the page's answer field.
+void PageSetAnswerField(const char* question, const char* answer, std::size_t answerLength);
+
 // Where the question screen's text box lies, in canvas pixels, so the page can
 // place its answer field over it; all zero while the screen has none.
 void PageSetAnswerBox(int left, int top, int width, int height);

@@ -1,5 +1,6 @@
 #include "web/page_messages.h"
 
+#include "app/game_state.h"
 #include "app/key_commands.h"
 #include "web/page_window.h"
 
@@ -81,6 +82,10 @@ void PostGameMessage(unsigned message) {
 int PageKeyStrokeRoom() {
     const int free = FreePlaces();
     return free > 0 ? free / 3 : 0;
+}
+
+bool PageInputPending() {
+    return QueueLength > 0 || KeyBuffer[0] != '\0';
 }
 
 bool PumpPageMessage() {

@@ -19,6 +19,9 @@ bool PostPageMessage(unsigned message, unsigned wParam);
 // now: the page posts no more characters than that from one input event.
 int PageKeyStrokeRoom();
 
+// Whether messages wait in the queue or typed characters in the game's key buffer.
+bool PageInputPending();
+
 // Queues a message the game posts itself (a close, the window's end, the quit
 // message). It always finds room: the page's own messages leave some.
 void PostGameMessage(unsigned message);

@@ -68,6 +68,9 @@ void DrawAndPresentFrame() {
     if (TakeScreenText(drawn)) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
     }
+    if (TakeAnswerField(drawn)) {
+        PageSetAnswerField(FieldQuestion(), FieldAnswer(), FieldAnswerLength());
+    }
     if (drawn.answerBox != AnswerBoxShown) {
         AnswerBoxShown = drawn.answerBox;
         PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
@@ -124,6 +127,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int LorvanPost(unsigned message, unsigned wParam
 // How many more whole key strokes the queue takes now.
 extern "C" EMSCRIPTEN_KEEPALIVE int LorvanKeyStrokeRoom() {
     return PageKeyStrokeRoom();
+}
+
+// 1 while typed keys wait for the game, in its queue or its key buffer: the
+// answer a frame shows then is not yet the answer typed.
+extern "C" EMSCRIPTEN_KEEPALIVE int LorvanInputPending() {
+    return PageInputPending() ? 1 : 0;
 }
 
 // The canvas's backing store in device pixels.

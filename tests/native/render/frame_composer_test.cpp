@@ -190,6 +190,18 @@ TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     ReportDrawnText("b", 1);
     EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
                                              "b");
+
+    // The answer is kept apart from the texts, cut to its buffer, and gone next frame.
+    const std::string answer(2 * FRAME_ANSWER_SIZE, 'y');
+    ReportAnswerBox(PixelBox{1, 2, 3, 4}, "Why?");
+    ReportAnswer(answer.c_str(), static_cast<int>(answer.size()));
+    EXPECT_EQ(CurrentFrameReport().answerLength, FRAME_ANSWER_SIZE - 1u);
+    EXPECT_EQ(CurrentFrameReport().answer[FRAME_ANSWER_SIZE - 1], '\0');
+    EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
+                                             "b");
+    StartFrameReport();
+    EXPECT_EQ(CurrentFrameReport().question, nullptr);
+    EXPECT_STREQ(CurrentFrameReport().answer, "");
 }
 
 } // namespace

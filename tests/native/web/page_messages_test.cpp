@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -192,35 +193,66 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
     EXPECT_EQ(PageKeyStrokeRoom(), 1);
 }
 
-TEST(ScreenText, HoldsEachTextOnceAndChangesOnlyWithTheTexts) {
+TEST(ScreenText, HoldsEachTextOnceAndTheAnswerApart) {
     StartFreshGame();
     ResetFake();
     ShowFpsOverlay = true; // its counts change every frame and are never taken
     std::vector<unsigned char> pixels(624 * 421 * 4);
+    // Whether the live region's texts and the answer field changed with a frame.
     const auto frame = [&pixels] {
-        return TakeScreenText(ComposeFrame(FakeDrawContext(), 624, 421, pixels.data()));
+        const FrameReport& report = ComposeFrame(FakeDrawContext(), 624, 421, pixels.data());
+        const bool texts = TakeScreenText(report);
+        const bool field = TakeAnswerField(report);
+        return std::make_pair(texts, field);
     };
     const std::string prompt = "Welcome to Lorvan 2.0 - A Word Game\x1F"
                                "Hello user, what is your name?\x1F"
                                "Press 'Enter' to continue.";
-    EXPECT_TRUE(frame()); // the empty box adds nothing
+    EXPECT_EQ(frame(), std::make_pair(true, true));
     EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt);
-    EXPECT_FALSE(frame());
+    EXPECT_STREQ(FieldQuestion(), "Hello user, what is your name?");
+    EXPECT_STREQ(FieldAnswer(), "");
+    EXPECT_EQ(frame(), std::make_pair(false, false));
+    // Typing changes the answer field alone, a character a frame.
     Type("Ann");
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(frame()) << i;
+        EXPECT_EQ(frame(), std::make_pair(false, true)) << i;
     }
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt + "\x1F"
-                                                                      "Ann");
-    EXPECT_FALSE(frame());
+    EXPECT_EQ(std::string(FieldAnswer(), FieldAnswerLength()), "Ann");
+    EXPECT_EQ(frame(), std::make_pair(false, false));
     // An answer that reads like the overlay is still the player's.
     std::snprintf(TextBoxA.text, sizeof TextBoxA.text, "%s", "Frames drawn: 5");
-    EXPECT_TRUE(frame());
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt + "\x1F"
-                                                                      "Frames drawn: 5");
+    EXPECT_EQ(frame(), std::make_pair(false, true));
+    EXPECT_STREQ(FieldAnswer(), "Frames drawn: 5");
+    // The introduction is one sentence with the name after its "Hello".
+    Type("\r");
+    frame();
+    frame();
+    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength())
+                  .rfind("Hello Frames drawn: 5,\n\nMy name is", 0),
+              0u);
+    EXPECT_STREQ(FieldQuestion(), "");
     EXPECT_TRUE(
         TakeScreenText(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data())));
     EXPECT_EQ(ScreenTextLength(), 0u);
+}
+
+TEST(PageInputPending, LastsUntilTheScreenTookTheLastCharacter) {
+    StartFreshGame();
+    ResetPageMessages();
+    std::vector<unsigned char> pixels(624 * 421 * 4);
+    EXPECT_FALSE(PageInputPending());
+    for (const char c : std::string("Bo")) {
+        PostPageMessage(MESSAGE_CHAR, static_cast<unsigned char>(c));
+    }
+    EXPECT_TRUE(PageInputPending());
+    PumpPageMessage();
+    PumpPageMessage();
+    EXPECT_TRUE(PageInputPending()) << "two characters wait in the key buffer";
+    ComposeFrame(FakeDrawContext(), 624, 421, pixels.data());
+    EXPECT_TRUE(PageInputPending()) << "a frame takes one";
+    ComposeFrame(FakeDrawContext(), 624, 421, pixels.data());
+    EXPECT_FALSE(PageInputPending());
 }
 
 } // namespace
