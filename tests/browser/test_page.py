@@ -107,27 +107,24 @@ TYPINGS = [
 
 
 def check_live_region(page):
-    """The screen's texts are there to be read; the answer is said once the
-    player pauses, not after every character."""
+    """The screen's texts are there to be read, once: an idle screen and typing
+    leave the live region as it is, and the answer being typed is in the answer
+    field alone, which is named by the question and follows every change."""
     page.wait_for_screen_text("the name screen's texts", lambda t: t == NAME_SCREEN_TEXTS)
     page.js(WATCH_LIVE_REGION)
     page.wait_for_frames(10)
     check(page.js("return liveRegionStates") == [], "the live region changed on an idle screen")
     word = "Alexandra"
     for how, typing in TYPINGS:
-        page.js("liveRegionStates = []")
         typing(page, word)
-        texts = page.wait_for_screen_text("the answer %s" % how, lambda t: word in t)
-        check(texts == NAME_SCREEN_TEXTS + [word], "the live region holds %s" % texts)
-        said = []  # each answer the region held, once for each time it came
-        for state in page.js("return liveRegionStates"):
-            answer = state[len(NAME_SCREEN_TEXTS):]
-            if answer and answer not in said[-1:]:
-                said.append(answer)
-        check(said == [[word]], "with the answer %s, the live region said %s" % (how, said))
+        page.wait_for_answer("the answer %s" % how, word)
+        check(page.answer()[0] == NAME_SCREEN_TEXTS[1], "the answer field is named %r"
+              % page.answer()[0])
         page.focus_game()
         page.type_text("\b" * len(word))
-        page.wait_for_screen_text("the answer erased", lambda t: t == NAME_SCREEN_TEXTS)
+        page.wait_for_answer("the answer erased", "")
+    check(page.js("return liveRegionStates") == [], "typing changed the live region: %s"
+          % page.js("return liveRegionStates"))
 
 
 def check_browser_keys(page):
@@ -182,7 +179,7 @@ def check_quit_question_kept(page):
         check(page.running(), "the game ended after %s" % answer)
         # Keys typed after the box reach the game again.
         page.type_text("Bo")
-        page.wait_for_screen_text("typing after the box", lambda t: t[-1:] == ["Bo"])
+        page.wait_for_answer("typing after the box", "Bo")
         page.type_text("\b\b")
 
 
@@ -203,10 +200,10 @@ def check_touch(page):
     """A tap focuses the field that brings up the on-screen keyboard, its typing
     reaches the game, and the menu's Quit asks the quit question."""
     focused = page.js(TAP_AND_TYPE, [["insertText", "Zo"], ["delete", None], ["insertText", "e"]])
-    check(focused == "touch-keys", "a tap focused %r" % focused)
-    page.wait_for_screen_text("typing on the on-screen keyboard", lambda t: t[-1:] == ["Ze"])
+    check(focused == "answer", "a tap focused %r" % focused)
+    page.wait_for_answer("typing on the on-screen keyboard", "Ze")
     page.js(TAP_AND_TYPE, [["delete", None], ["delete", None]])
-    page.wait_for_screen_text("the answer erased", lambda t: t == NAME_SCREEN_TEXTS)
+    page.wait_for_answer("the answer erased", "")
     page.choose_menu_item("File", "Quit")
     page.answer_box(page.wait_for_box(QUIT_QUESTION[0]), "n")
     page.wait_for_no_box()

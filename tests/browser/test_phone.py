@@ -140,7 +140,7 @@ def play_on_the_phone(page):
     tap(page, *canvas)
     focused = page.js("const e = document.activeElement;"
                       "return [e.id, parseFloat(getComputedStyle(e).fontSize)]")
-    check(focused[0] == "touch-keys" and focused[1] >= 16,
+    check(focused[0] == "answer" and focused[1] >= 16,
           "a tap focused %r with a %s px font (under 16 px, Safari zooms in)" % tuple(focused))
 
     answer_questions(OnScreenKeyboard(page), ANSWERS, PHONE_TYPED)

@@ -367,6 +367,17 @@ class Page:
         return wait_until(what, lambda: condition(self.screen_text()) and self.screen_text(),
                           timeout)
 
+    def answer(self):
+        """The answer field: its name (the question asked) and its value."""
+        return self.js("const f = document.getElementById('answer');"
+                       "return [f.getAttribute('aria-label'), f.value]")
+
+    def wait_for_answer(self, what, value, timeout=EVENT_TIMEOUT):
+        """Waits until the answer field holds value as the game's answer, every
+        key taken."""
+        return wait_until(what, lambda: self.answer()[1] == value and not self.js(
+            "return Module._LorvanInputPending()"), timeout)
+
     def box(self):
         """The open message box, or None."""
         state = self.js("const d = document.getElementById('message-box');"

@@ -1,10 +1,10 @@
-// The hardware keyboard: key-downs and key-ups as the game's window messages,
-// with the character Windows would make of each key.
+// The keys and the typing, as the game's window messages: key-downs and key-ups,
+// the control characters Windows makes of Backspace, Enter and Escape, and the
+// characters the answer field took. The one record of the keys held and the one
+// filter of typed characters.
 import { shared } from "./constants.js";
-import { post, session } from "./game-session.js";
+import { keyStrokeRoom, post, postKeyStroke, session } from "./game-session.js";
 import { openMenuByMnemonic } from "./menus.js";
-import { noteTyping } from "./screen-reader.js";
-import { noteTyped } from "./typed-word.js";
 
 // The keys whose key-down was taken by the game and whose key-up it still awaits.
 const heldKeys = new Set();
@@ -30,17 +30,30 @@ export function isGameKey(key) {
   return GAME_KEYS.has(key);
 }
 
-function typedCharacter(event) {
-  const control = controlCharacter(event.key);
-  if (control >= 0) {
-    return control;
+// The character code the game is given for a typed character, or -1: it takes
+// only ' ' to '~' and drops the rest of the first 256 itself, as on Windows.
+function gameCharacterCode(character) {
+  const code = character.charCodeAt(0);
+  return code < 256 ? code : -1;
+}
+
+// What the answer field gained and lost in one change, as the game's Backspaces
+// and characters, no more than its queue can take now.
+export function postTypedText(erased, typed) {
+  let room = keyStrokeRoom();
+  for (; erased > 0 && room > 0; --erased, --room) {
+    postKeyStroke(shared.key.back, shared.key.back);
   }
-  if (event.key.length === 1) {
-    // The game takes only ' ' to '~'; it drops anything else, as on Windows.
-    const code = event.key.charCodeAt(0);
-    return code < 256 ? code : -1;
+  for (const character of typed) {
+    if (room === 0) {
+      break;
+    }
+    const code = gameCharacterCode(character);
+    if (code >= 0) {
+      post(shared.message.char, code);
+    }
+    --room;
   }
-  return -1;
 }
 
 // The browser's key codes are the Windows virtual-key codes for every key the
@@ -73,19 +86,18 @@ function onKeyDown(event) {
     event.preventDefault();
     return;
   }
+  // A typed character reaches the game through the answer field's change; the
+  // key itself goes as its key-down, and Backspace, Enter and Escape with the
+  // character Windows makes of them.
   const virtualKey = virtualKeyOf(event);
-  const character = typedCharacter(event);
+  const character = controlCharacter(event.key);
   if (post(shared.message.keyDown, virtualKey)) {
     heldKeys.add(virtualKey);
     if (character >= 0) {
       post(shared.message.char, character);
-      noteTyped(character);
-      if (character !== shared.key.return && character !== shared.key.escape) {
-        noteTyping();
-      }
     }
   }
-  if (GAME_KEYS.has(event.key) || (character >= 0 && !event.ctrlKey)) {
+  if (GAME_KEYS.has(event.key)) {
     event.preventDefault();
   }
 }
@@ -114,7 +126,7 @@ export function listenToKeys(targets) {
   for (const target of targets) {
     target.addEventListener("keydown", onKeyDown);
     target.addEventListener("keyup", onKeyUp);
-    target.addEventListener("blur", releaseHeldKeys);
+    target.addEventListener("focusout", releaseHeldKeys);
   }
   // Wherever the keyboard is on the page, F1, F5 and F6 belong to the game: the
   // browser must not reload the page or open its help under a running game. Once

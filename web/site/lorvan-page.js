@@ -2,6 +2,8 @@
 // calls on the page (LorvanPage) before lorvan.js runs. Everything the game
 // decides stays in the WebAssembly module; the page's modules only translate
 // between the browser and the game's window messages, one job each.
+import { focusAnswerField, followGameAnswer, setAnswerBox, setAnswerField,
+  startAnswerField } from "./answer-field.js";
 import { shared, takeSharedConstants } from "./constants.js";
 import { download } from "./downloads.js";
 import { post, postKeyStroke, session } from "./game-session.js";
@@ -9,20 +11,23 @@ import { listenToKeys } from "./keyboard.js";
 import { closeMenus, onMenuItem, startMenus } from "./menus.js";
 import { showMessageBox } from "./message-box.js";
 import { registerOfflineCache } from "./offline.js";
-import { frameStats, present } from "./presenter.js";
-import { sayTexts, setScreenText } from "./screen-reader.js";
+import { frameStats, present as presentFrame } from "./presenter.js";
+import { resultsSection, showResults } from "./results-list.js";
+import { sayTexts, screenTexts, setScreenText } from "./screen-reader.js";
 import { setShareableResults, startShare } from "./share.js";
 import { startStillBackground } from "./still-background.js";
-import { setAnswerBox, startTouchInput } from "./touch-input.js";
 import { startWindowSize } from "./window-size.js";
 
 const canvas = document.getElementById("game");
+const answerField = document.getElementById("answer");
 const endedNotice = document.getElementById("ended");
 
 function showEnded(paragraphs) {
   session.ended = true;
   closeMenus();
   canvas.hidden = true;
+  answerField.hidden = true;
+  showResults("");
   if (paragraphs) {
     endedNotice.replaceChildren(...paragraphs.map((text) => {
       const paragraph = document.createElement("p");
@@ -47,10 +52,18 @@ globalThis.LorvanPage = {
     startWindowSize();
     startStillBackground();
   },
-  present,
+  present(pixels, width, height) {
+    presentFrame(pixels, width, height);
+    followGameAnswer();
+  },
   download,
   setScreenText,
-  setShareableResults,
+  // Shown while the results screen shows, whose texts the screen's are then.
+  setShareableResults(text) {
+    setShareableResults(text);
+    showResults(text === "" ? "" : screenTexts().join("\n"));
+  },
+  setAnswerField,
   setAnswerBox,
   setTitle(title) {
     document.title = title;
@@ -79,12 +92,12 @@ globalThis.Module = {
   },
   onRuntimeInitialized: () => {
     session.ready = true;
-    canvas.focus();
+    focusAnswerField();
   },
 };
 
-listenToKeys([canvas, document.getElementById("touch-keys")]);
-startTouchInput();
+listenToKeys([answerField, resultsSection()]);
+startAnswerField();
 startMenus();
 startShare();
 registerOfflineCache(() => !session.played);

@@ -3,9 +3,10 @@
 // the menu's title, and the underlined letters (data-mnemonic) as in the exe's
 // menus. Only one title is in the Tab order at a time. What each item does is
 // registered by the module that owns it (onMenuItem).
+import { focusAnswerField } from "./answer-field.js";
+
 const bar = document.querySelector('[role="menubar"]');
 const titles = Array.from(bar.querySelectorAll(".menu-title"));
-const canvas = document.getElementById("game");
 const actions = new Map();
 
 export function onMenuItem(action, handler) {
@@ -75,7 +76,7 @@ export function openMenuByMnemonic(letter) {
 
 function backToGame() {
   closeMenus();
-  canvas.focus();
+  focusAnswerField();
 }
 
 function choose(item) {

@@ -3,12 +3,27 @@
 // box closed in any other way - the browser's close request, such as Android's
 // back gesture - answers as Cancel, or as No where there is no Cancel, or OK.
 // The page's own notices (noticeBox) look the same but hold nothing.
+//
+// A screen reader hears a box's caption and text from a live region inside it
+// when it opens; neither the dialog's name nor an alert dialog's role is said by
+// every browser, and Chromium repeats an alert dialog several times. Closed, the
+// box gives the keys back to the answer field, or to the results list it was
+// opened from.
+import { focusAnswerField } from "./answer-field.js";
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
 import { forgetHeldKeys, isGameKey } from "./keyboard.js";
 import { closeMenus } from "./menus.js";
+import { focusIsInResults, focusResults } from "./results-list.js";
 
-const canvas = document.getElementById("game");
+// How long after the dialog shows its live region is filled: a region must be in
+// the page before its text changes for a screen reader to say the change.
+const ANNOUNCE_DELAY_MS = 100;
+// How long a screen reader needs to take in that a dialog has closed before a
+// focus it is then given is announced as a move (measured with Orca): the focus
+// the browser gives back on closing passes unnoticed, and a screen reader left in
+// its reading mode would take the next letters typed as its own commands.
+const FOCUS_AFTER_DIALOG_MS = 300;
 
 // A button's label with its underlined letter, as the exe's boxes show them.
 function label(text, mnemonic) {
@@ -39,6 +54,7 @@ function iconClass(style) {
 }
 
 function fill(dialog, caption, text, icon, buttons) {
+  dialog.querySelector(".message-box-said").textContent = "";
   dialog.querySelector(".caption").textContent = caption;
   dialog.querySelector(".message-box-text").textContent = text;
   const iconElement = dialog.querySelector(".message-box-icon");
@@ -113,7 +129,26 @@ function ask(dialog, buttons, closedAnswer) {
       dialog.setAttribute("open", "");
     }
     row.firstElementChild.focus();
+    const said = dialog.querySelector(".message-box-said");
+    setTimeout(() => {
+      if (!answered) {
+        said.textContent = dialog.querySelector(".caption").textContent + ". " +
+          dialog.querySelector(".message-box-text").textContent;
+      }
+    }, ANNOUNCE_DELAY_MS);
   });
+}
+
+// Gives the keys back to where the player was, once the box has closed.
+function keysBackTo(results) {
+  const focus = results ? focusResults : focusAnswerField;
+  focus();
+  setTimeout(() => {
+    if (!session.dialogOpen && !session.ended) {
+      document.activeElement?.blur();
+      focus();
+    }
+  }, FOCUS_AFTER_DIALOG_MS);
 }
 
 export async function showMessageBox(text, caption, style) {
@@ -129,6 +164,7 @@ export async function showMessageBox(text, caption, style) {
   const closedAnswer = (buttons.find((button) => button.answer === box.cancel) ||
     buttons.find((button) => button.answer === box.no) || buttons[0]).answer;
   const dialog = document.getElementById("message-box");
+  const fromResults = focusIsInResults();
   try {
     fill(dialog, caption, text, iconClass(style), buttons);
     return await ask(dialog, buttons, closedAnswer);
@@ -136,7 +172,7 @@ export async function showMessageBox(text, caption, style) {
     return closedAnswer; // a box that cannot show must not hold the game for good
   } finally {
     session.dialogOpen = false;
-    canvas.focus();
+    keysBackTo(fromResults);
   }
 }
 
@@ -145,6 +181,7 @@ export async function noticeBox(caption, text) {
   const dialog = document.getElementById("page-notice");
   const buttons = [{ text: "OK", answer: 0 }];
   fill(dialog, caption, text, "icon-information", buttons);
+  const fromResults = focusIsInResults();
   await ask(dialog, buttons, 0);
-  canvas.focus();
+  keysBackTo(fromResults);
 }

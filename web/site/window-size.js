@@ -5,7 +5,7 @@
 // device pixel, and the game lays its screens out for that size.
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
-import { setCanvasPixelWidth } from "./touch-input.js";
+import { setCanvasPixelWidth } from "./answer-field.js";
 
 const root = document.documentElement;
 const gameWindow = document.getElementById("window");

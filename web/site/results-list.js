@@ -1,0 +1,36 @@
+// The results as a list of their lines under a heading, while the results screen
+// shows: a screen reader's reading keys go through them line by line, and the
+// heading takes the focus when they appear, so the player is there without a
+// screen-reader command. The canvas shows the same text; the list is for screen
+// readers and stays out of sight. F1 and Escape reach the game from it.
+const section = document.getElementById("results");
+const heading = document.getElementById("results-heading");
+const list = document.getElementById("results-lines");
+
+export function resultsSection() {
+  return section;
+}
+
+// Whether the focus is in the list, where it goes back to after a message box.
+export function focusIsInResults() {
+  return section.contains(document.activeElement);
+}
+
+export function focusResults() {
+  heading.focus({ preventScroll: true });
+}
+
+// The results screen's text, its lines one item each; "" when it is gone.
+export function showResults(text) {
+  const lines = text.split("\n").filter((line) => line.trim() !== "");
+  list.replaceChildren(...lines.map((line) => {
+    const item = document.createElement("li");
+    item.textContent = line;
+    return item;
+  }));
+  const appearing = section.hidden && lines.length > 0;
+  section.hidden = lines.length === 0;
+  if (appearing) {
+    focusResults();
+  }
+}
