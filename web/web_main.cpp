@@ -55,6 +55,9 @@ void DrawAndPresentFrame() {
     BackBuffer.resize(pixelCount * 4);
     CanvasPixels.resize(pixelCount * 4);
 
+    // The screen this frame draws: the key it takes may move the game on.
+    const bool resultsScreen = ScreenIndex == ShowResults;
+
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
     BindDrawContext(context, BackBuffer.data(), width, height, LAYOUT_DPI);
@@ -76,7 +79,7 @@ void DrawAndPresentFrame() {
         PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
                          AnswerBoxShown.height);
     }
-    std::string shareable = ShareableResultsText();
+    std::string shareable = resultsScreen ? ShareableResultsText() : std::string();
     if (shareable != SharedResults) {
         SharedResults.swap(shareable);
         PageSetShareableResults(SharedResults.data(), SharedResults.size());

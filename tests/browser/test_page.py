@@ -21,7 +21,7 @@ WATCH_LIVE_REGION = """
 const region = document.getElementById('screen-text');
 window.liveRegionStates = [];
 new MutationObserver(() => {
-  liveRegionStates.push(Array.from(region.children, (p) => p.textContent));
+  liveRegionStates.push(Array.from(region.querySelectorAll('span'), (line) => line.textContent));
 }).observe(region, {childList: true, characterData: true, subtree: true});
 """
 # The menus as the page must offer them, opened one after another; "Share

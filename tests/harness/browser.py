@@ -360,7 +360,7 @@ class Page:
 
     def screen_text(self):
         """The texts of the live region, one a paragraph."""
-        return self.js("return Array.from(document.getElementById('screen-text').children,"
+        return self.js("return Array.from(document.querySelectorAll('#screen-text span'),"
                        " p => p.textContent)")
 
     def wait_for_screen_text(self, what, condition, timeout=EVENT_TIMEOUT):

@@ -122,12 +122,27 @@ export function forgetHeldKeys() {
   heldKeys.clear();
 }
 
-export function listenToKeys(targets) {
-  for (const target of targets) {
-    target.addEventListener("keydown", onKeyDown);
-    target.addEventListener("keyup", onKeyUp);
-    target.addEventListener("focusout", releaseHeldKeys);
-  }
+// The keys go to the game from the places that are the game's: the answer field,
+// the results list, and the page itself, where the focus is when a screen
+// reader's reading keys have moved the reading point off anything focusable.
+export function listenToKeys(gameTargets) {
+  const isGameTarget = (target) => target === document.body ||
+    gameTargets.some((place) => place.contains(target));
+  document.addEventListener("keydown", (event) => {
+    if (isGameTarget(event.target)) {
+      onKeyDown(event);
+    }
+  });
+  document.addEventListener("keyup", (event) => {
+    if (isGameTarget(event.target)) {
+      onKeyUp(event);
+    }
+  });
+  document.addEventListener("focusout", (event) => {
+    if (isGameTarget(event.target)) {
+      releaseHeldKeys();
+    }
+  });
   // Wherever the keyboard is on the page, F1, F5 and F6 belong to the game: the
   // browser must not reload the page or open its help under a running game. Once
   // the game has ended, F5 reloads the page, which starts a new game.

@@ -4,11 +4,17 @@
 // back gesture - answers as Cancel, or as No where there is no Cancel, or OK.
 // The page's own notices (noticeBox) look the same but hold nothing.
 //
-// A screen reader hears a box's caption and text from a live region inside it
-// when it opens; neither the dialog's name nor an alert dialog's role is said by
-// every browser, and Chromium repeats an alert dialog several times. Closed, the
-// box gives the keys back to the answer field, or to the results list it was
-// opened from.
+// A screen reader says a box's caption and text, its name and description, as
+// the focus moves into it. Closed, the box gives the keys back to the answer
+// field, or to the results list it was opened from.
+//
+// The box is modal by its own means - a backdrop that takes the pointer, the Tab
+// key kept among its buttons, the game's keys held (session.dialogOpen) - and not
+// by showModal(): a screen reader says nothing of a dialog opened that way in
+// Chromium, and only its first button in Firefox; and Chromium gives the page
+// back from under a modal dialog as if it were new, so the page's live region
+// said its screen again. closedby="closerequest" lets Escape and Android's back
+// gesture close it.
 import { focusAnswerField } from "./answer-field.js";
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
@@ -16,14 +22,12 @@ import { forgetHeldKeys, isGameKey } from "./keyboard.js";
 import { closeMenus } from "./menus.js";
 import { focusIsInResults, focusResults } from "./results-list.js";
 
-// How long after the dialog shows its live region is filled: a region must be in
-// the page before its text changes for a screen reader to say the change.
-const ANNOUNCE_DELAY_MS = 100;
-// How long a screen reader needs to take in that a dialog has closed before a
-// focus it is then given is announced as a move (measured with Orca): the focus
-// the browser gives back on closing passes unnoticed, and a screen reader left in
-// its reading mode would take the next letters typed as its own commands.
-const FOCUS_AFTER_DIALOG_MS = 300;
+const backdrop = document.getElementById("box-backdrop");
+// How long a screen reader takes to take in that a dialog has closed (measured
+// with Orca 43 in Firefox ESR and Chromium). A focus given before passes
+// unnoticed, and a screen reader left in its reading mode takes the letters typed
+// next as its own commands.
+const SETTLE_MS = 300;
 
 // A button's label with its underlined letter, as the exe's boxes show them.
 function label(text, mnemonic) {
@@ -54,7 +58,6 @@ function iconClass(style) {
 }
 
 function fill(dialog, caption, text, icon, buttons) {
-  dialog.querySelector(".message-box-said").textContent = "";
   dialog.querySelector(".caption").textContent = caption;
   dialog.querySelector(".message-box-text").textContent = text;
   const iconElement = dialog.querySelector(".message-box-icon");
@@ -73,6 +76,15 @@ function fill(dialog, caption, text, icon, buttons) {
   return row;
 }
 
+// Tab and Shift+Tab go round the box's buttons and never out of the box.
+function keepTabAmong(row, event) {
+  const buttons = Array.from(row.children);
+  const at = buttons.indexOf(document.activeElement);
+  const step = event.shiftKey ? -1 : 1;
+  buttons[(at + step + buttons.length) % buttons.length].focus();
+  event.preventDefault();
+}
+
 // Shows the dialog and resolves with the answer chosen: a button, its letter,
 // Enter for the focused button, Escape or any closing for closedAnswer.
 function ask(dialog, buttons, closedAnswer) {
@@ -85,12 +97,9 @@ function ask(dialog, buttons, closedAnswer) {
       answered = true;
       dialog.removeEventListener("keydown", onKey);
       dialog.removeEventListener("close", onClose);
+      backdrop.hidden = true;
       if (dialog.open) {
-        if (typeof dialog.close === "function") {
-          dialog.close();
-        } else {
-          dialog.removeAttribute("open");
-        }
+        dialog.close();
       }
       resolve(value);
     }
@@ -101,6 +110,9 @@ function ask(dialog, buttons, closedAnswer) {
         value = chosen.answer;
       } else if (event.key === "Escape") {
         value = closedAnswer;
+      } else if (event.key === "Tab") {
+        keepTabAmong(row, event);
+        return;
       } else if (event.key === "Enter") {
         const focused = document.activeElement;
         value = focused && focused.dataset.answer ? Number(focused.dataset.answer) : buttons[0].answer;
@@ -122,20 +134,9 @@ function ask(dialog, buttons, closedAnswer) {
     }
     dialog.addEventListener("keydown", onKey);
     dialog.addEventListener("close", onClose);
-    try {
-      dialog.showModal();
-    } catch {
-      // No modal dialogs in this browser, or not now: the box shows in the page.
-      dialog.setAttribute("open", "");
-    }
+    backdrop.hidden = false;
+    dialog.show();
     row.firstElementChild.focus();
-    const said = dialog.querySelector(".message-box-said");
-    setTimeout(() => {
-      if (!answered) {
-        said.textContent = dialog.querySelector(".caption").textContent + ". " +
-          dialog.querySelector(".message-box-text").textContent;
-      }
-    }, ANNOUNCE_DELAY_MS);
   });
 }
 
@@ -148,7 +149,7 @@ function keysBackTo(results) {
       document.activeElement?.blur();
       focus();
     }
-  }, FOCUS_AFTER_DIALOG_MS);
+  }, SETTLE_MS);
 }
 
 export async function showMessageBox(text, caption, style) {

@@ -1,8 +1,8 @@
 // The results as a list of their lines under a heading, while the results screen
 // shows: a screen reader's reading keys go through them line by line, and the
 // heading takes the focus when they appear, so the player is there without a
-// screen-reader command. The canvas shows the same text; the list is for screen
-// readers and stays out of sight. F1 and Escape reach the game from it.
+// screen-reader command. The list lies unseen over the canvas, which shows the
+// same text. F1 and Escape reach the game from it.
 const section = document.getElementById("results");
 const heading = document.getElementById("results-heading");
 const list = document.getElementById("results-lines");

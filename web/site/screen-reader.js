@@ -1,27 +1,27 @@
-// The live region that tells screen readers what the game's screen shows, one
-// paragraph a text, and the only place on the page that speaks the game's
-// screens. Only the paragraphs whose text changed are touched, so a screen reader
-// says what changed and not the whole screen again. The answer being typed is
-// not here: the answer field holds it, and a screen reader echoes it there.
+// The live region that tells screen readers what the game's screen shows, and the
+// only place on the page that speaks the game's screens. A screen whose texts
+// changed is put in the region as one new block of text, a line a text, so a
+// screen reader says it once, whole and in the screen's order: elements added
+// apart (paragraphs) are said apart, and a key pressed meanwhile drops those not
+// yet said. An unchanged screen leaves the region alone. The answer being typed
+// is not here: the answer field holds it, and a screen reader echoes it there.
 import { shared } from "./constants.js";
 
 const region = document.getElementById("screen-text");
+let shown = [];
 
-// The texts the region holds now.
 export function sayTexts(texts) {
-  while (region.children.length > texts.length) {
-    region.lastElementChild.remove();
+  if (texts.length === shown.length && texts.every((text, i) => text === shown[i])) {
+    return;
   }
+  shown = texts;
+  const block = document.createElement("div");
   texts.forEach((text, i) => {
-    const paragraph = region.children[i];
-    if (!paragraph) {
-      const added = document.createElement("p");
-      added.textContent = text;
-      region.append(added);
-    } else if (paragraph.textContent !== text) {
-      paragraph.textContent = text;
-    }
+    const line = document.createElement("span");
+    line.textContent = text;
+    block.append(...(i > 0 ? ["\n", line] : [line]));
   });
+  region.replaceChildren(block);
 }
 
 // The screen's texts as the module hands them over, one string.
@@ -31,5 +31,5 @@ export function setScreenText(joined) {
 
 // The texts the region holds, for the results list.
 export function screenTexts() {
-  return Array.from(region.children, (paragraph) => paragraph.textContent);
+  return shown;
 }
