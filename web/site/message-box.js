@@ -23,11 +23,6 @@ import { closeMenus } from "./menus.js";
 import { focusIsInResults, focusResults } from "./results-list.js";
 
 const backdrop = document.getElementById("box-backdrop");
-// How long a screen reader takes to take in that a dialog has closed (measured
-// with Orca 43 in Firefox ESR and Chromium). A focus given before passes
-// unnoticed, and a screen reader left in its reading mode takes the letters typed
-// next as its own commands.
-const SETTLE_MS = 300;
 
 // A button's label with its underlined letter, as the exe's boxes show them.
 function label(text, mnemonic) {
@@ -140,16 +135,10 @@ function ask(dialog, buttons, closedAnswer) {
   });
 }
 
-// Gives the keys back to where the player was, once the box has closed.
+// Gives the keys back to where the player was: a screen reader that follows
+// the focus into the answer field takes typing there again.
 function keysBackTo(results) {
-  const focus = results ? focusResults : focusAnswerField;
-  focus();
-  setTimeout(() => {
-    if (!session.dialogOpen && !session.ended) {
-      document.activeElement?.blur();
-      focus();
-    }
-  }, SETTLE_MS);
+  (results ? focusResults : focusAnswerField)();
 }
 
 export async function showMessageBox(text, caption, style) {
