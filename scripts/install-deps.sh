@@ -15,6 +15,12 @@ packages=(
     # BiDi, which needs Node and npm.
     emscripten chromium chromium-driver python3-selenium
     webkit2gtk-driver xauth firefox-esr nodejs
+    # The screen-reader tier: Orca and the accessibility bus it listens on, a
+    # D-Bus session and settings store of the test's own, and a window manager,
+    # so that the browser's window takes the keyboard.
+    orca python3-pyatspi at-spi2-core libatk-adaptor gir1.2-gtk-3.0 gir1.2-wnck-3.0
+    dbus-bin dbus-daemon dconf-gsettings-backend gsettings-desktop-schemas libglib2.0-bin
+    openbox x11-utils
 )
 
 missing=()

@@ -5,7 +5,9 @@
 #   fuzz      the game fuzzer, for a bounded number of inputs, under the same sanitizers;
 #   windows   the Win32 layer under Wine, and the real Lorvan.exe end to end on Xvfb;
 #   web       the browser page, built with Emscripten, in Chromium, Firefox ESR and
-#             WebKitGTK (one suite, each case in every engine that has its feature).
+#             WebKitGTK (one suite, each case in every engine that has its feature);
+#   screen-reader  a whole game on the page with Orca, in Firefox ESR and Chromium,
+#             judged by what the screen reader says.
 #
 #   bash scripts/test.sh                 every tier, in that order
 #   bash scripts/test.sh native web      the named tiers only
@@ -15,7 +17,7 @@ source "$(dirname "$0")/prelude.sh"
 # A failing tier is counted, and the tiers after it still run.
 set +e
 
-tiers=(package native fuzz windows web)
+tiers=(package native fuzz windows web screen-reader)
 
 usage() {
     echo "usage: bash scripts/test.sh [tier...]   tiers: ${tiers[*]}" >&2
@@ -93,10 +95,11 @@ tier_windows() {
     trap - EXIT
 }
 
-tier_web() { run_preset web web; }
+tier_web() { run_preset web web -LE screen_reader; }
+tier_screen_reader() { run_preset screen-reader web -L screen_reader; }
 
 for tier in "${chosen[@]}"; do
-    "tier_$tier"
+    "tier_${tier//-/_}"
 done
 
 echo "$passed passed, $failed failed"

@@ -49,14 +49,35 @@ class AuditingIntroduction:
             check_accessibility(self.page, "the introduction")
 
 
+FOCUSED = "const e = document.activeElement; return e ? e.id || e.textContent : null"
+
+
 def audit_first_screen_and_quit_question(page):
+    """The audits, and the box's keys: Tab goes round its buttons and never out,
+    and once answered the box gives the keys back to the answer field."""
     check_accessibility(page, "the first screen")
     page.press("Escape")
     box = page.wait_for_box(QUIT_QUESTION[0])
     check_accessibility(page, "the quit question")
+    tabbed = []
+    for _ in range(4):
+        page.press("Tab")
+        tabbed.append(page.js(FOCUSED))
+    check(tabbed == ["No", "Cancel", "Yes", "No"], "Tab in the quit question went %s" % tabbed)
     page.answer_box(box, "n")
     page.wait_for_no_box()
-    page.focus_game()
+    check(page.js(FOCUSED) == "answer", "after the box the focus is on %r" % page.js(FOCUSED))
+
+
+def check_results_list(page, texts):
+    """The results stay on the page as a list of their lines under a heading,
+    which has the focus."""
+    lines = [line for text in texts for line in text.split("\n") if line.strip()]
+    listed = page.js("return Array.from(document.querySelectorAll('#results-lines li'),"
+                     " (item) => item.textContent)")
+    check(listed == lines, "the results list holds %s, not %s" % (listed, lines))
+    check(page.js(FOCUSED) == "results-heading", "the focus is on %r, not the results' heading"
+          % page.js(FOCUSED))
 
 
 def play_whole_game(page):
@@ -72,6 +93,7 @@ def play_whole_game(page):
                                                                  for x in t))
     greeting = "Hey %s, I hope you had GOOD LUCK !!! :)" % ANSWERS["user"]
     check(any(greeting in text for text in texts), "the live region holds %s" % texts)
+    check_results_list(page, texts)
 
     page.keep_for_docs("web-03-results")
     check_accessibility(page, "the results")
