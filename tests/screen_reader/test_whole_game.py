@@ -19,7 +19,6 @@ import argparse
 import os
 import sys
 import tempfile
-import time
 
 from harness.browser import TestServer
 from harness.game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION, THINKING_MESSAGES
@@ -45,6 +44,7 @@ QUESTIONS = [
     ("make a wish", "a kite"),
 ]
 RESULTS_FIRST_LINE = "Here are your results:"
+RESULTS_HEADING = "Your results heading"
 SAVED = "Results saved to:"
 
 FIREFOX_PREFS = """
@@ -62,6 +62,7 @@ user_pref("browser.download.folderList", 2);
 user_pref("browser.download.dir", "%s");
 user_pref("browser.download.useDownloadDir", true);
 user_pref("browser.download.alwaysOpenPanel", false);
+user_pref("browser.download.panel.shown", true);
 """
 
 
@@ -163,7 +164,7 @@ def play(player):
     screens.append((THINKING_MESSAGES[0], mark))
 
     player.hears(RESULTS_FIRST_LINE, mark, timeout=40)
-    time.sleep(3)  # anything said twice comes now
+    speech.wait_for_quiet(quiet=3)  # anything said twice comes now
     said = speech.since(mark)
     for message in THINKING_MESSAGES:
         player.said_once(message, said, "thinking")
@@ -183,13 +184,13 @@ def play(player):
     player.check(all(any(e in u for u in line) for e, line in zip(expected, lines)),
                  "Down read %s, not the results' lines %s" % (lines, expected))
 
-    # F1 saves from the list, and the box is heard.
+    # F1 saves from the list, the box is heard, and OK leads back to the list.
     mark = speech.mark()
     player.key("F1")
     player.hears(SAVED, mark)
     mark = speech.mark()
     player.key("Return")
-    time.sleep(1)
+    player.hears(RESULTS_HEADING, mark)
 
 
 def main():

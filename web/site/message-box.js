@@ -6,7 +6,7 @@
 //
 // A screen reader says a box's caption and text, its name and description, as
 // the focus moves into it. Closed, the box gives the keys back to the answer
-// field, or to the results list it was opened from.
+// field, or to the results list while the results show.
 //
 // The box is modal by its own means - a backdrop that takes the pointer, the Tab
 // key kept among its buttons, the game's keys held (session.dialogOpen) - and not
@@ -20,9 +20,12 @@ import { shared } from "./constants.js";
 import { session } from "./game-session.js";
 import { forgetHeldKeys, isGameKey } from "./keyboard.js";
 import { closeMenus } from "./menus.js";
-import { focusIsInResults, focusResults } from "./results-list.js";
+import { focusResults, resultsShown } from "./results-list.js";
 
 const backdrop = document.getElementById("box-backdrop");
+// How long a screen reader takes to take in that a box has closed (measured with
+// Orca 43 in Chromium).
+const SETTLE_MS = 300;
 
 // A button's label with its underlined letter, as the exe's boxes show them.
 function label(text, mnemonic) {
@@ -135,10 +138,24 @@ function ask(dialog, buttons, closedAnswer) {
   });
 }
 
-// Gives the keys back to where the player was: a screen reader that follows
-// the focus into the answer field takes typing there again.
+// Gives the keys back to the game: to the answer field, where a screen reader
+// takes typing again, or while the results show to their heading, from which it
+// reads on. Once more after a screen reader has taken in the box's closing: the
+// focus given at once is not always said (Orca in Chromium, on the heading). The
+// focus leaves and comes back a frame apart, or the browser sees no change.
 function keysBackTo(results) {
-  (results ? focusResults : focusAnswerField)();
+  const focus = results ? focusResults : focusAnswerField;
+  focus();
+  setTimeout(() => {
+    if (!session.dialogOpen && !session.ended) {
+      document.activeElement?.blur();
+      requestAnimationFrame(() => {
+        if (!session.dialogOpen && !session.ended && document.activeElement === document.body) {
+          focus();
+        }
+      });
+    }
+  }, SETTLE_MS);
 }
 
 export async function showMessageBox(text, caption, style) {
@@ -154,7 +171,7 @@ export async function showMessageBox(text, caption, style) {
   const closedAnswer = (buttons.find((button) => button.answer === box.cancel) ||
     buttons.find((button) => button.answer === box.no) || buttons[0]).answer;
   const dialog = document.getElementById("message-box");
-  const fromResults = focusIsInResults();
+  const fromResults = resultsShown();
   try {
     fill(dialog, caption, text, iconClass(style), buttons);
     return await ask(dialog, buttons, closedAnswer);
@@ -171,7 +188,7 @@ export async function noticeBox(caption, text) {
   const dialog = document.getElementById("page-notice");
   const buttons = [{ text: "OK", answer: 0 }];
   fill(dialog, caption, text, "icon-information", buttons);
-  const fromResults = focusIsInResults();
+  const fromResults = resultsShown();
   await ask(dialog, buttons, 0);
   keysBackTo(fromResults);
 }

@@ -11,9 +11,9 @@ export function resultsSection() {
   return section;
 }
 
-// Whether the focus is in the list, where it goes back to after a message box.
-export function focusIsInResults() {
-  return section.contains(document.activeElement);
+// Whether the results show: the keys go back to their list after a message box.
+export function resultsShown() {
+  return !section.hidden;
 }
 
 export function focusResults() {
