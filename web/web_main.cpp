@@ -66,14 +66,16 @@ void DrawAndPresentFrame() {
     RecordBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, LAYOUT_DPI);
     const FrameReport& drawn = ComposeFrame(&context, width, height, BackBuffer.data());
 
-    CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
-    PagePresent(CanvasPixels.data(), width, height);
+    // The page hears of the frame's texts and answer first: presenting the frame,
+    // it brings its answer field up to the answer drawn.
     if (TakeScreenText(drawn)) {
         PageSetScreenText(ScreenText(), ScreenTextLength());
     }
     if (TakeAnswerField(drawn)) {
         PageSetAnswerField(FieldQuestion(), FieldAnswer(), FieldAnswerLength());
     }
+    CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
+    PagePresent(CanvasPixels.data(), width, height);
     if (drawn.answerBox != AnswerBoxShown) {
         AnswerBoxShown = drawn.answerBox;
         PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,

@@ -140,18 +140,22 @@ function ask(dialog, buttons, closedAnswer) {
 
 // Gives the keys back to the game: to the answer field, where a screen reader
 // takes typing again, or while the results show to their heading, from which it
-// reads on. Once more after a screen reader has taken in the box's closing: the
-// focus given at once is not always said (Orca in Chromium, on the heading). The
-// focus leaves and comes back a frame apart, or the browser sees no change.
+// reads on. Orca in Chromium does not say a heading focused as a box closes, so
+// the heading is focused once more once the closing has been taken in, the focus
+// leaving and coming back a frame apart (or the browser sees no change). Never
+// the answer field: a key typed in that frame would be lost.
 function keysBackTo(results) {
-  const focus = results ? focusResults : focusAnswerField;
-  focus();
+  if (!results) {
+    focusAnswerField();
+    return;
+  }
+  focusResults();
   setTimeout(() => {
     if (!session.dialogOpen && !session.ended) {
       document.activeElement?.blur();
       requestAnimationFrame(() => {
         if (!session.dialogOpen && !session.ended && document.activeElement === document.body) {
-          focus();
+          focusResults();
         }
       });
     }
