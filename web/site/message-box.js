@@ -141,23 +141,18 @@ function ask(dialog, buttons, closedAnswer) {
 // Gives the keys back to the game: to the answer field, where a screen reader
 // takes typing again, or while the results show to their heading, from which it
 // reads on. Orca in Chromium does not say a heading focused as a box closes, so
-// the heading is focused once more once the closing has been taken in, the focus
-// leaving and coming back a frame apart (or the browser sees no change). Never
-// the answer field: a key typed in that frame would be lost.
+// the heading takes the focus once the closing has been taken in; meanwhile the
+// page has it, and F1 and Escape reach the game from there. Never the answer
+// field: a character typed meanwhile would be lost.
 function keysBackTo(results) {
   if (!results) {
     focusAnswerField();
     return;
   }
-  focusResults();
+  document.activeElement?.blur();
   setTimeout(() => {
     if (!session.dialogOpen && !session.ended) {
-      document.activeElement?.blur();
-      requestAnimationFrame(() => {
-        if (!session.dialogOpen && !session.ended && document.activeElement === document.body) {
-          focusResults();
-        }
-      });
+      focusResults();
     }
   }, SETTLE_MS);
 }
