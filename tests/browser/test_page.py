@@ -1,7 +1,7 @@
 """The page around the game and the keys the game owns: the window's title,
 caption, menus and 624x421 canvas; the moving background, and View > Still
-background holding it; the live region for screen readers, which says the answer
-once typing pauses; F5's overlay without a reload; F1 without the browser's
+background holding it; the live region for screen readers, which typing leaves
+alone, and the answer field named by the question; F5's overlay without a reload; F1 without the browser's
 help; About; Escape then No or Cancel keeps the game going; a tap and an
 on-screen keyboard's typing; File > Quit asks; File > Exit ends the game."""
 

@@ -204,7 +204,8 @@ class Page:
     # -- lifetime ----------------------------------------------------------
 
     def start(self):
-        """Opens the page and waits for its first frame; the canvas has the keys."""
+        """Opens the page and waits for its first frame; a click on the game
+        gives the browser window and the answer field the keys."""
         self.note("%s %r" % (self.engine, self.viewport))
         self.driver.start(self.viewport, self.downloads)
         self.note("open %s" % self.url)
@@ -256,6 +257,7 @@ class Page:
     # -- keys and the pointer -------------------------------------------------
 
     def focus_game(self):
+        """A click on the game, which gives the answer field the keys."""
         self.click_element("#game")
 
     def keys(self, steps):
