@@ -5,6 +5,8 @@
 // report for each frame and returns it; the screens add to it as they draw.
 #pragma once
 
+#include "render/text_box.h"
+
 #include <cstddef>
 
 // A rectangle by its top-left corner and size, in back-buffer pixels.
@@ -27,7 +29,7 @@ enum : char { SCREEN_TEXT_SEPARATOR = '\x1F' };
 
 // Room for the longest screen's texts (the results, about 1,240 characters) and more,
 // and for a whole text box's answer.
-enum { FRAME_TEXTS_SIZE = 4096, FRAME_ANSWER_SIZE = 1024 };
+enum { FRAME_TEXTS_SIZE = 4096, FRAME_ANSWER_SIZE = TEXT_BOX_TEXT_SIZE };
 
 struct FrameReport {
     PixelBox answerBox;   // all zero when the frame drew no box
