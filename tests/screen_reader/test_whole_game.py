@@ -7,7 +7,8 @@ says, and the game is judged by that speech alone:
 - each new screen's text is said once, and the introduction's greeting inside
   its sentence;
 - the typed answer is said;
-- the quit question is said, and after Cancel the typing reaches the game;
+- the quit question and the About box are said, and after either the typing
+  reaches the game;
 - the thinking messages and the results are each said once;
 - the results list is read line by line with the reading keys.
 
@@ -46,6 +47,7 @@ QUESTIONS = [
 RESULTS_FIRST_LINE = "Here are your results:"
 RESULTS_HEADING = "Your results heading"
 SAVED = "Results saved to:"
+ABOUT_TEXT = "a word game of names, numbers, movies and one wish"
 
 FIREFOX_PREFS = """
 user_pref("browser.shell.checkDefaultBrowser", false);
@@ -146,6 +148,17 @@ def play(player):
     speech.wait_for_quiet()
     player.type(PLAYER[3:])
     speech.wait_for("the typing after Cancel", lambda s: echoed(s, PLAYER[3:]), mark)
+    # Help > About from the keyboard: the menu, the box, and back to the answer.
+    mark = speech.mark()
+    player.key("alt+h")
+    player.hears("About", mark)
+    mark = speech.mark()
+    player.key("Return")
+    said = player.hears(ABOUT_TEXT, mark)
+    player.check(any("About dialog" in u for u in said), "the About box was not named: %s" % said)
+    mark = speech.mark()
+    player.key("Return")
+    player.hears(PLAYER, mark)
 
     # Each screen, by a text only it says, and where its speech starts and ends.
     screens = [(NAME_SCREEN_TEXTS[0], 0)]

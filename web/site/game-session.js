@@ -39,3 +39,16 @@ export function postKeyStroke(virtualKey, character) {
 export function keyStrokeRoom() {
   return accepting() ? globalThis.Module._LorvanKeyStrokeRoom() : 0;
 }
+
+// Calls back once the game has taken every message and key posted so far, or
+// holds them behind a message box, or is gone: on the first display refresh after.
+export function whenInputTaken(callback) {
+  const check = () => {
+    if (!accepting() || !globalThis.Module._LorvanInputPending()) {
+      callback();
+    } else {
+      requestAnimationFrame(check);
+    }
+  };
+  requestAnimationFrame(check);
+}

@@ -4,6 +4,7 @@
 // menus. Only one title is in the Tab order at a time. What each item does is
 // registered by the module that owns it (onMenuItem).
 import { focusAnswerField } from "./answer-field.js";
+import { session, whenInputTaken } from "./game-session.js";
 
 const bar = document.querySelector('[role="menubar"]');
 const titles = Array.from(bar.querySelectorAll(".menu-title"));
@@ -79,12 +80,21 @@ function backToGame() {
   focusAnswerField();
 }
 
+// The keys go back to the game once it has taken the choice, unless the choice
+// opened a message box, which gives them back as it closes: a focus given just
+// before a box opens reaches a screen reader after the box (Orca in Firefox said
+// the answer field over the About box, as if the box had gone).
 function choose(item) {
-  backToGame();
+  closeMenus();
   const handler = actions.get(item.dataset.action);
   if (handler) {
     handler(item);
   }
+  whenInputTaken(() => {
+    if (!session.dialogOpen) {
+      focusAnswerField();
+    }
+  });
 }
 
 function neighbour(list, current, step) {

@@ -9,7 +9,7 @@
 // field, or to the results list while the results show.
 //
 // The box is modal by its own means - a backdrop that takes the pointer, the Tab
-// key kept among its buttons, the game's keys held (session.dialogOpen) - and not
+// key and the focus kept among its buttons, the game's keys held - and not
 // by showModal(): a screen reader says nothing of a dialog opened that way in
 // Chromium, and only its first button in Firefox; and Chromium gives the page
 // back from under a modal dialog as if it were new, so the page's live region
@@ -95,6 +95,7 @@ function ask(dialog, buttons, closedAnswer) {
       answered = true;
       dialog.removeEventListener("keydown", onKey);
       dialog.removeEventListener("close", onClose);
+      document.removeEventListener("focusin", onFocusIn);
       backdrop.hidden = true;
       if (dialog.open) {
         dialog.close();
@@ -126,12 +127,23 @@ function ask(dialog, buttons, closedAnswer) {
     function onClose() {
       answer(closedAnswer);
     }
+    // The focus stays in the box: should anything move it out (a screen reader
+    // catching up with a focus given before the box opened), it comes back.
+    let focusedInBox = null;
+    function onFocusIn(event) {
+      if (dialog.contains(event.target)) {
+        focusedInBox = event.target;
+      } else {
+        (focusedInBox || row.firstElementChild).focus();
+      }
+    }
     const row = dialog.querySelector(".message-box-buttons");
     for (const button of row.children) {
       button.addEventListener("click", () => answer(Number(button.dataset.answer)));
     }
     dialog.addEventListener("keydown", onKey);
     dialog.addEventListener("close", onClose);
+    document.addEventListener("focusin", onFocusIn);
     backdrop.hidden = false;
     dialog.show();
     row.firstElementChild.focus();
