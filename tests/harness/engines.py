@@ -45,6 +45,22 @@ ENGINES = sorted(FEATURES)
 KEY_NAMES = ["Return", "BackSpace", "Escape", "Tab", "Control", "F1", "F5", "F6"]
 
 
+def start_xvfb(width, height):
+    """An X display of its own on a free number: (the Xvfb process, ":N")."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0",
+         "%dx%dx24" % (width, height)],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        number = display.readline().strip()
+    if not number:
+        xvfb.kill()
+        raise RuntimeError("Xvfb did not start")
+    return xvfb, ":" + number
+
+
 def _end_process(process):
     """Ends a process this harness started, and its group if it leads one."""
     if process.poll() is None:
@@ -160,17 +176,8 @@ class WebKitDriver(SeleniumDriver):
 
     def _start_display(self, viewport):
         """An Xvfb display of the harness's own; returns its name (":N")."""
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0",
-             "%dx%dx24" % (viewport.width + 200, viewport.height + 200)],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as display:
-            number = display.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        return ":" + number
+        self.xvfb, display = start_xvfb(viewport.width + 200, viewport.height + 200)
+        return display
 
     def start(self, viewport, downloads):
         from selenium import webdriver

@@ -16,8 +16,10 @@ import subprocess
 import tempfile
 import time
 
+from harness.engines import start_xvfb
+
 HERE = os.path.dirname(os.path.abspath(__file__))
-SCREEN = "1280x1024x24"
+SCREEN = (1280, 1024)
 # Orca's own settings for the test: the silent speech server, no braille, no
 # first-start wizard; everything else Orca's defaults, as a new user has them.
 ORCA_SETTINGS = {
@@ -158,7 +160,8 @@ class OrcaSession:
                    XDG_DATA_HOME=self._folder("data"), GNOME_ACCESSIBILITY="1",
                    ACCESSIBILITY_ENABLED="1", NO_AT_BRIDGE="0")
         self.env = env
-        env["DISPLAY"] = self._start_x_server()
+        xvfb, env["DISPLAY"] = start_xvfb(*SCREEN)
+        self.processes.append(xvfb)
         address = subprocess.run(
             ["dbus-daemon", "--session", "--fork", "--nopidfile", "--print-address=1",
              "--print-pid=1"], env=env, check=True, stdout=subprocess.PIPE, text=True).stdout
@@ -170,18 +173,6 @@ class OrcaSession:
         self.spawn(["openbox"], "openbox.log")
         self.speech = Speech(os.path.join(self.out_dir, "orca-debug.log"))
         self._start_orca()
-
-    def _start_x_server(self):
-        read_end, write_end = os.pipe()
-        self.processes.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        return ":" + number
 
     def _start_orca(self):
         prefs = self._folder("orca")
