@@ -83,9 +83,13 @@ function backToGame() {
 // The keys go back to the game once it has taken the choice, unless the choice
 // opened a message box, which gives them back as it closes: a focus given just
 // before a box opens reaches a screen reader after the box (Orca in Firefox said
-// the answer field over the About box, as if the box had gone).
+// the answer field over the About box, as if the box had gone). Meanwhile the
+// menu's title has the focus: Orca in Chromium says nothing of a box whose focus
+// came from a menu item that was hidden.
 function choose(item) {
+  const title = openTitle();
   closeMenus();
+  title?.focus();
   const handler = actions.get(item.dataset.action);
   if (handler) {
     handler(item);
