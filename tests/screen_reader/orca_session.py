@@ -183,19 +183,22 @@ class OrcaSession:
         log = self.speech.log_path
         if os.path.exists(log):
             os.remove(log)
-        self.spawn(["orca", "--replace", "-u", prefs, "--debug-file", log], "orca.log",
-                   PYTHONPATH=prefs)
+        # Never --replace: it kills every Orca of this user, a player's own too. Orca
+        # puts its settings folder on its module path, where the speech server is.
+        orca = self.spawn(["orca", "-u", prefs, "--debug-file", log], "orca.log")
         deadline = time.monotonic() + 30
         while not (os.path.exists(log) and ORCA_READY in open(log, errors="replace").read()):
-            if time.monotonic() > deadline:
-                raise RuntimeError("Orca did not start; see %s" % log)
+            if orca.poll() is not None or time.monotonic() > deadline:
+                with open(os.path.join(self.out_dir, "orca.log"), errors="replace") as output:
+                    said = output.read().strip()
+                raise RuntimeError("Orca did not start (another Orca of this user running "
+                                   "stops it): %s; see %s" % (said or "no output", log))
             time.sleep(0.2)
 
-    def spawn(self, command, log_name, **extra_env):
+    def spawn(self, command, log_name):
         """Starts a program on the private desktop, its output in out_dir/log_name."""
-        env = dict(self.env, **extra_env)
         with open(os.path.join(self.out_dir, log_name), "wb") as output:
-            process = subprocess.Popen(command, env=env, stdout=output, stderr=subprocess.STDOUT,
+            process = subprocess.Popen(command, env=self.env, stdout=output, stderr=subprocess.STDOUT,
                                        start_new_session=True)
         self.processes.append(process)
         return process
