@@ -92,6 +92,14 @@ void PlatformDrawText(DrawContext dc, const char* text, int length, const TextRe
 // Width in pixels of length characters of text in the selected font.
 int PlatformMeasureTextWidth(DrawContext dc, const char* text, int length);
 
+// The rectangle that length characters of text cover when drawn into rect with the
+// TEXT_* flags, nothing drawn: across, from the left of the leftmost line to the
+// right of the rightmost, each placed as drawn (centred or not); down, from the top
+// of the first line to the bottom of the last; cut to rect. Empty (right == left)
+// for an empty text.
+TextRect PlatformMeasureText(DrawContext dc, const char* text, int length, const TextRect& rect,
+                             unsigned format);
+
 // --- Clocks ---------------------------------------------------------------
 
 // Milliseconds since an arbitrary start; wraps after about 49.7 days.

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <ctime>
 
 // The portable flags are Win32's own values; these checks keep them honest.
@@ -78,6 +79,22 @@ int PlatformMeasureTextWidth(DrawContext dc, const char* text, int length) {
         return 0;
     }
     return size.cx;
+}
+
+TextRect PlatformMeasureText(DrawContext dc, const char* text, int length, const TextRect& rect,
+                             unsigned format) {
+    // DT_CALCRECT sizes the text from the rectangle's top-left corner: as wide as
+    // its widest line and as tall as all its lines, even past the bottom. Centred
+    // lines are drawn about the middle, the widest one from here.
+    RECT r = {rect.left, rect.top, rect.right, rect.top};
+    if (length <= 0 || DrawTextA(ToHdc(dc), text, length, &r, format | DT_CALCRECT) == 0) {
+        return TextRect{rect.left, rect.top, rect.left, rect.top};
+    }
+    const int width = r.right - r.left;
+    const int left =
+        (format & TEXT_CENTER) != 0 ? rect.left + (rect.right - rect.left - width) / 2 : rect.left;
+    return TextRect{std::max(left, rect.left), rect.top, std::min(left + width, rect.right),
+                    std::min(static_cast<int>(r.bottom), rect.bottom)};
 }
 
 std::uint32_t PlatformTickCount() {

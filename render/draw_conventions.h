@@ -9,6 +9,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "render/frame_report.h"
 
 #include <cstdint>
 
@@ -50,7 +51,17 @@ int ScreenFontHeight(int points, float scaleY);
 // A bold Times New Roman font of the given points, following the vertical scale.
 FontHandle CreateScreenFont(int points, float scaleY);
 
+// The rectangle text covers when drawn into rect with format: measured while the
+// frame report measures drawn texts, otherwise rect itself.
+PixelBox DrawnTextBounds(DrawContext dc, const char* text, int length, const TextRect& rect,
+                         unsigned format);
+
+// Reports each line of a text drawn into rect with format that is not blank, as a
+// line of a list, with the rectangle it covers there.
+void ReportTextLines(DrawContext dc, const char* text, int length, const TextRect& rect,
+                     unsigned format);
+
 // Draws text twice: first in the dark-blue shadow colour into shadowRect, then in
-// textColor into textRect, both with the given format.
+// textColor into textRect, both with the given format, and reports it.
 void DrawShadowedText(DrawContext dc, const char* text, const TextRect& shadowRect,
                       const TextRect& textRect, std::uint32_t textColor, unsigned format);

@@ -49,7 +49,7 @@ const FrameReport& ComposeFrameWith(ScreenRoutine routine, DrawContext dc, int w
     }
     FillBackground(pixels, width, height, FrameComposer.backgroundPhase);
 
-    StartFrameReport();
+    StartFrameReport(ScreenIndex);
     if (routine != nullptr) {
         routine(dc, 0, 0, width, height, pixels);
     }

@@ -1,6 +1,5 @@
 #include "app/game_state.h"
 #include "render/draw_conventions.h"
-#include "render/frame_report.h"
 #include "results/results_file.h"
 #include "results/results_screens.h"
 #include "results/results_text.h"
@@ -34,7 +33,8 @@ void RenderResultsScreen(DrawContext dc, int left, int top, int right, int botto
     PlatformSetTextColor(dc, CYAN_TEXT);
     const int length = static_cast<int>(std::strlen(screenText));
     PlatformDrawText(dc, screenText, length, textRect, TEXT_WORDBREAK | TEXT_NOPREFIX);
-    ReportDrawnText(screenText, length);
+    // Read a line at a time, as the results file holds them.
+    ReportTextLines(dc, screenText, length, textRect, TEXT_WORDBREAK | TEXT_NOPREFIX);
 
     // Typed characters have no meaning here.
     ConsumeKey();

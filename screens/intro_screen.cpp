@@ -36,19 +36,18 @@ void ReportIntroduction() {
     char spoken[sizeof INTRODUCTION + sizeof Answers.userName + 2];
     const int length =
         std::snprintf(spoken, sizeof spoken, "Hello %s,%s", Answers.userName, INTRODUCTION + hello);
-    ReportDrawnText(spoken, length < static_cast<int>(sizeof spoken)
-                                ? length
-                                : static_cast<int>(sizeof spoken) - 1);
+    ReportTextInPieces(spoken, length < static_cast<int>(sizeof spoken)
+                                   ? length
+                                   : static_cast<int>(sizeof spoken) - 1);
 }
 
 } // namespace
 
 void RenderIntroScreen(DrawContext dc, int left, int top, int right, int bottom, unsigned char*) {
     const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
-    NoteDrawnTexts(false); // drawn in two pieces, reported as the one sentence it reads
+    StartTextInPieces(); // drawn in two pieces, reported as the one sentence it reads
     const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, INTRODUCTION);
     DrawGreeting(dc, scale, left, right);
-    NoteDrawnTexts(true);
     ReportIntroduction();
 
     // Only Enter matters here; anything else typed is taken off the queue unused.

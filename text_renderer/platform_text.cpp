@@ -52,3 +52,8 @@ void PlatformDrawText(DrawContext dc, const char* text, int length, const TextRe
 int PlatformMeasureTextWidth(DrawContext dc, const char* text, int length) {
     return MeasureRenderedText(*dc, text, length);
 }
+
+TextRect PlatformMeasureText(DrawContext dc, const char* text, int length, const TextRect& rect,
+                             unsigned format) {
+    return MeasureRenderedTextRect(*dc, text, length, rect, format);
+}

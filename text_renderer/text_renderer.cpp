@@ -200,3 +200,32 @@ int MeasureRenderedText(const PlatformDrawContext& context, const char* text, in
     }
     return static_cast<int>(std::min<long long>(width, 0x7FFFFFFF));
 }
+
+TextRect MeasureRenderedTextRect(const PlatformDrawContext& context, const char* text, int length,
+                                 const TextRect& rect, unsigned format) {
+    if (text != nullptr && length < 0) {
+        length = static_cast<int>(std::strlen(text));
+    }
+    if (text == nullptr || length <= 0) {
+        return TextRect{rect.left, rect.top, rect.left, rect.top};
+    }
+    const SizedFont& font = RealiseFont(SelectedFont(context));
+    LineBreaker breaker(font, text, length, rect, format);
+    TextLine line;
+    int widest = 0;
+    long long bottom = rect.top;
+    while (breaker.Next(line)) {
+        widest = std::max(widest, line.width);
+        bottom = static_cast<long long>(line.y) + font.LineHeight();
+    }
+    // Every line starts at the left edge, or is centred: the widest line then
+    // starts furthest left.
+    long long left = rect.left;
+    if (format & TEXT_CENTER) {
+        left = (static_cast<long long>(rect.left) + rect.right - widest) / 2;
+    }
+    const long long right = left + widest;
+    return TextRect{static_cast<int>(std::max<long long>(left, rect.left)), rect.top,
+                    static_cast<int>(std::min<long long>(right, rect.right)),
+                    static_cast<int>(std::min<long long>(bottom, rect.bottom))};
+}

@@ -53,6 +53,11 @@ void RenderText(PlatformDrawContext& context, const char* text, int length, cons
 // gives the same characters. "&" counts as a character here, as in GDI.
 int MeasureRenderedText(const PlatformDrawContext& context, const char* text, int length);
 
+// The rectangle RenderText would cover with the same arguments, as
+// PlatformMeasureText gives it; nothing is drawn.
+TextRect MeasureRenderedTextRect(const PlatformDrawContext& context, const char* text, int length,
+                                 const TextRect& rect, unsigned format);
+
 // The font a fresh context holds (height 0, regular), shared by all contexts like
 // a GDI stock object: selecting it back is fine, deleting it does nothing.
 PlatformFont* StockFont();

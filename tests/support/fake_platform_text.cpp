@@ -3,7 +3,9 @@
 // fake (fake_platform.cpp).
 #include "tests/support/fake_platform.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -85,4 +87,23 @@ int PlatformMeasureTextWidth(DrawContext, const char* text, int length) {
     call.text.assign(text, static_cast<std::size_t>(length));
     Fake.calls.push_back(call);
     return length * Fake.characterWidth;
+}
+
+// Not recorded: a text is measured only for a reader, never for its pixels. Every
+// character is characterWidth across and every line the selected font's height
+// down, with no word wrapping.
+TextRect PlatformMeasureText(DrawContext, const char* text, int length, const TextRect& rect,
+                             unsigned format) {
+    const int lineHeight = std::abs(RecordedCall(FakeCallKind::MeasureText).fontHeight);
+    int lines = length > 0 ? 1 : 0;
+    int widest = 0;
+    for (int i = 0, run = 0; i < length; ++i) {
+        run = text[i] == '\n' ? 0 : run + 1;
+        lines += text[i] == '\n' ? 1 : 0;
+        widest = std::max(widest, run * Fake.characterWidth);
+    }
+    const int left =
+        (format & TEXT_CENTER) != 0 ? rect.left + (rect.right - rect.left - widest) / 2 : rect.left;
+    return TextRect{std::max(left, rect.left), rect.top, std::min(left + widest, rect.right),
+                    std::min(rect.top + lines * lineHeight, rect.bottom)};
 }

@@ -172,22 +172,22 @@ TEST(HasDrawableArea, NeedsPixelsInBothDirections) {
 }
 
 TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
-    StartFrameReport();
+    StartFrameReport(0);
     const std::string line(1000, 'x');
     for (int i = 0; i < 10; ++i) {
-        ReportDrawnText(line.c_str(), static_cast<int>(line.size()));
+        ReportDrawnText(line.c_str(), static_cast<int>(line.size()), PixelBox());
     }
-    ReportDrawnText("", 0); // an empty text is not noted
+    ReportDrawnText("", 0, PixelBox()); // an empty text is not noted
     const FrameReport& report = CurrentFrameReport();
     EXPECT_EQ(report.textsLength, sizeof report.texts - 1);
     EXPECT_EQ(report.texts[report.textsLength], '\0');
     EXPECT_EQ(report.texts[1000], SCREEN_TEXT_SEPARATOR);
 
     // A new frame's report starts empty and terminated; one-letter texts are kept apart.
-    StartFrameReport();
+    StartFrameReport(0);
     EXPECT_STREQ(CurrentFrameReport().texts, "");
-    ReportDrawnText("a", 1);
-    ReportDrawnText("b", 1);
+    ReportDrawnText("a", 1, PixelBox());
+    ReportDrawnText("b", 1, PixelBox());
     EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
                                              "b");
 
@@ -199,7 +199,7 @@ TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     EXPECT_EQ(CurrentFrameReport().answer[FRAME_ANSWER_SIZE - 1], '\0');
     EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
                                              "b");
-    StartFrameReport();
+    StartFrameReport(0);
     EXPECT_EQ(CurrentFrameReport().question, nullptr);
     EXPECT_STREQ(CurrentFrameReport().answer, "");
 }

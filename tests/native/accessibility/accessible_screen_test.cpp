@@ -1,0 +1,232 @@
+#include "accessibility/accessible_screen.h"
+#include "tests/support/game_player.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A node as one line: its role, its name, then " | " and its description when it
+// has one, " = " and the value for the Edit; "*" before the focused node, "~"
+// before a live one, and two spaces before a list's item.
+std::vector<std::string> Lines(const AccessibleScreen& screen) {
+    static const char* const ROLES[] = {"Text", "Edit", "List", "Item"};
+    std::vector<std::string> lines;
+    for (int i = 0; i < screen.count; ++i) {
+        const AccessibleNode& node = screen.nodes[i];
+        std::string line = node.parent >= 0 ? "  " : "";
+        line += i == screen.focus ? "*" : "";
+        line += node.live ? "~" : "";
+        line += std::string(ROLES[static_cast<int>(node.role)]) + ": " + AccessibleName(screen, i);
+        if (*AccessibleDescription(screen, i) != '\0') {
+            line += std::string(" | ") + AccessibleDescription(screen, i);
+        }
+        if (i == screen.edit) {
+            line += std::string(" = ") + screen.value;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// What a reader is told after a frame, as one line.
+std::string Told(const AccessibleChanges& changes) {
+    std::string told;
+    told += changes.elements ? "elements " : "";
+    told += changes.focus ? "focus " : "";
+    told += changes.value ? "value " : "";
+    for (int i = 0; i < changes.liveCount; ++i) {
+        told += "live" + std::to_string(changes.live[i]) + " ";
+    }
+    return told;
+}
+
+struct ScreenCase {
+    const char* typed;         // typed on the screen before the model is read
+    const char* toldWhenShown; // what the screen's first frame tells a reader
+    std::vector<std::string> lines;
+};
+
+// One game, screen by screen: every name written out as a reader hears it.
+const ScreenCase GAME[] = {
+    {"Robin",
+     "elements focus ",
+     {"Text: Welcome to Lorvan 2.0 - A Word Game", "Text: Hello user, what is your name?",
+      "*Edit: Hello user, what is your name? | Welcome to Lorvan 2.0 - A Word Game\n"
+      "Press 'Enter' to continue. = Robin",
+      "Text: Press 'Enter' to continue."}},
+    {"",
+     "elements live0 ",
+     {"~Text: Hello Robin,\nMy name is PROGRAM, COMPUTER PROGRAM.\nOk..lets get down to business. "
+      "I am going to ask you for some names. Make sure you enter names you REALLY KNOW and go by "
+      "your FIRST INSTINCTS.\nWell, let's get back to the game, we don't have all day. Follow the "
+      "prompts and I won't lead you astray!\nPress 'Enter' to continue."}},
+    {"12",
+     "elements focus ",
+     {"Text: Ok.....follow my instructions carefully!\nEnter the first number that comes to mind "
+      "(1-20):\nPress 'Enter' to continue.",
+      "*Edit: Ok.....follow my instructions carefully!\nEnter the first number that comes to mind "
+      "(1-20):\nPress 'Enter' to continue. = 12"}},
+    {"7",
+     "elements focus ",
+     {"Text: Enter the second number that comes to mind (1-20):\nPress 'Enter' to continue.",
+      "*Edit: Enter the second number that comes to mind (1-20):\nPress 'Enter' to continue. = 7"}},
+    {"Alex",
+     "elements focus ",
+     {"Text: Enter the name of a person of the opposite gender.\nPress 'Enter to continue.",
+      "*Edit: Enter the name of a person of the opposite gender.\nPress 'Enter to continue. = "
+      "Alex"}},
+    {"Sam",
+     "elements focus ",
+     {"Text: Enter a second name of a person of the opposite gender.\nPress 'Enter' to continue.",
+      "*Edit: Enter a second name of a person of the opposite gender.\nPress 'Enter' to "
+      "continue. = Sam"}},
+    {"Kim",
+     "elements focus ",
+     {"Text: Enter anyone's name that is friend or family.\nName 1 of 3:\nPress 'Enter' to "
+      "continue to 2nd name.",
+      "*Edit: Enter anyone's name that is friend or family.\nName 1 of 3:\nPress 'Enter' to "
+      "continue to 2nd name. = Kim"}},
+    {"Lee",
+     "elements focus ",
+     {"Text: Enter anyone's name that is friend or family.\nName 2 of 3:\nPress 'Enter' to "
+      "continue to 3rd name.",
+      "*Edit: Enter anyone's name that is friend or family.\nName 2 of 3:\nPress 'Enter' to "
+      "continue to 3rd name. = Lee"}},
+    {"Max",
+     "elements focus ",
+     {"Text: Enter anyone's name that is friend or family.\nName 3 of 3:\nPress 'Enter' to "
+      "continue.",
+      "*Edit: Enter anyone's name that is friend or family.\nName 3 of 3:\nPress 'Enter' to "
+      "continue. = Max"}},
+    {"Up",
+     "elements focus ",
+     {"Text: Enter four movie or TV titles (one at a time).\nMovie Title 1 of 4:\nPress 'Enter' "
+      "to continue to 2nd movie title.",
+      "*Edit: Enter four movie or TV titles (one at a time).\nMovie Title 1 of 4:\nPress 'Enter' "
+      "to continue to 2nd movie title. = Up"}},
+    {"Jaws",
+     "elements focus ",
+     {"Text: Enter four movie or TV titles (one at a time).\nMovie Title 2 of 4:\nPress 'Enter' "
+      "to continue to 3rd movie title.",
+      "*Edit: Enter four movie or TV titles (one at a time).\nMovie Title 2 of 4:\nPress 'Enter' "
+      "to continue to 3rd movie title. = Jaws"}},
+    {"Heat",
+     "elements focus ",
+     {"Text: Enter four movie or TV titles (one at a time).\nMovie Title 3 of 4:\nPress 'Enter' "
+      "to continue to 4th movie title.",
+      "*Edit: Enter four movie or TV titles (one at a time).\nMovie Title 3 of 4:\nPress 'Enter' "
+      "to continue to 4th movie title. = Heat"}},
+    {"Big",
+     "elements focus ",
+     {"Text: Enter four movie or TV titles (one at a time).\nMovie Title 4 of 4:\nPress 'Enter' "
+      "to continue.",
+      "*Edit: Enter four movie or TV titles (one at a time).\nMovie Title 4 of 4:\nPress 'Enter' "
+      "to continue. = Big"}},
+    {"a & pony",
+     "elements focus ",
+     {"Text: I now have enough data. I am ready for you to make a wish.\nEnter your wish here (55 "
+      "letters max):\nPress 'Enter' to receive your results.",
+      "*Edit: I now have enough data. I am ready for you to make a wish.\nEnter your wish here "
+      "(55 letters max):\nPress 'Enter' to receive your results. = a & pony"}},
+    {"", "elements live0 ", {"~Text: ...I AM THINKING..."}},
+    {"",
+     "elements focus ",
+     {"List: Your results", "  *Item: Here are your results:",
+      "  Item: You must inform 7 people about me within 12 days in order for your wish to come to "
+      "pass!",
+      "  Item: The one that you LOVE is: Alex",
+      "  Item: The one that you like but don't have a chance with is: Sam",
+      "  Item: The person you care most about is: Kim",
+      "  Item: The person that knows you FORWARDS and BACKWARDS is: Lee",
+      "  Item: Max is your BEST FRIEND", "  Item: 'Up' is the movie that best describes: Alex",
+      "  Item: The movie 'Heat' is for: Sam",
+      "  Item: The movie 'Jaws' tells you how you feel about LIFE.",
+      "  Item: The movie 'Big' tells you most about your mind.",
+      "  Item: Hey Robin, I hope you had GOOD LUCK !!! :)",
+      "  Item: Your wish, \"a & pony\", will come true if you email your friends the web link to "
+      "Lorvan the Word Game!",
+      "  Item: Press 'F1' to save your results. Press 'Escape' to quit.",
+      "  Item: Link: lorvan.example/products/lorvan/lorvan_latest.zip"}},
+};
+
+class AccessibleGame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        StartFreshGame();
+        ResetFake();
+        ResetAccessibleScreen();
+        MeasureDrawnTexts(true);
+    }
+    void TearDown() override { MeasureDrawnTexts(false); }
+
+    AccessibleChanges Frame() {
+        PlayFrame(640, 480);
+        return UpdateAccessibleScreen(CurrentFrameReport());
+    }
+};
+
+TEST_F(AccessibleGame, EveryScreenReadsAsItShowsAndIsToldOnce) {
+    for (const ScreenCase& screen : GAME) {
+        const int shown = ScreenIndex;
+        SCOPED_TRACE("screen " + std::to_string(shown));
+        EXPECT_EQ(Told(Frame()), screen.toldWhenShown);
+        EXPECT_EQ(Told(Frame()), ""); // the same screen again tells nothing
+        for (const char* typed = screen.typed; *typed != '\0'; ++typed) {
+            const char character[] = {*typed, '\0'};
+            Type(character);
+            EXPECT_EQ(Told(Frame()), "value ");
+        }
+        EXPECT_EQ(Lines(CurrentAccessibleScreen()), screen.lines);
+
+        // Every element lies inside the window; a list holds its lines.
+        const AccessibleScreen& now = CurrentAccessibleScreen();
+        for (int i = 0; i < now.count; ++i) {
+            const PixelBox& box = now.nodes[i].bounds;
+            EXPECT_TRUE(box.width > 0 && box.height > 0 && box.left >= 0 && box.top >= 0 &&
+                        box.left + box.width <= 640 && box.top + box.height <= 480)
+                << AccessibleName(now, i);
+            const int parent = now.nodes[i].parent;
+            if (parent >= 0) {
+                EXPECT_EQ(UnionOf(now.nodes[parent].bounds, box), now.nodes[parent].bounds);
+            }
+        }
+        if (shown == Thinking) {
+            Fake.tick += 4000; // the second message
+            EXPECT_EQ(Told(Frame()), "live0 ");
+            Fake.tick += 3000; // and on to the results
+        } else if (shown != ShowResults) {
+            Type("\r");
+        }
+        Frame();
+        if (shown != ShowResults) {
+            EXPECT_EQ(ScreenIndex, shown + 1);
+        }
+    }
+}
+
+TEST_F(AccessibleGame, ArrowKeysMoveThroughTheResultsLineByLine) {
+    struct Step {
+        int key;
+        bool moves;
+        int focus; // the line focused after it, from 1
+    };
+    const Step STEPS[] = {
+        {ACCESSIBLE_KEY_UP, false, 1},    {ACCESSIBLE_KEY_DOWN, true, 2},
+        {ACCESSIBLE_KEY_DOWN, true, 3},   {ACCESSIBLE_KEY_END, true, 15},
+        {ACCESSIBLE_KEY_DOWN, false, 15}, {0x41, false, 15}, // a letter moves nothing
+        {ACCESSIBLE_KEY_HOME, true, 1},
+    };
+    EXPECT_FALSE(MoveAccessibleFocus(ACCESSIBLE_KEY_DOWN)); // no results yet
+    ScreenIndex = ShowResults;
+    Frame();
+    for (const Step& step : STEPS) {
+        EXPECT_EQ(MoveAccessibleFocus(step.key), step.moves) << step.key;
+        EXPECT_EQ(Told(Frame()), ""); // the move was told as it happened, once
+        EXPECT_EQ(CurrentAccessibleScreen().focus, step.focus) << step.key;
+    }
+}
+
+} // namespace
