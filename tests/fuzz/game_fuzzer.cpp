@@ -12,6 +12,7 @@
 //
 // The game runs through the recording platform, so every font is counted and no
 // file is ever written.
+#include "accessibility/accessible_screen.h"
 #include "app/game_state.h"
 #include "app/key_commands.h"
 #include "render/frame_composer.h"
@@ -150,7 +151,8 @@ void DrawFrame(PlayState& play, GameObserver& observer) {
     const bool saveAsked = SaveRequested;
     const bool drawn = HasDrawableArea(size.width, size.height);
     if (drawn) {
-        ComposeFrame(FakeDrawContext(), size.width, size.height, FrameBuffer(size));
+        UpdateAccessibleScreen(
+            ComposeFrame(FakeDrawContext(), size.width, size.height, FrameBuffer(size)));
         play.pixelsDrawn +=
             static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
     }
@@ -164,6 +166,8 @@ void DrawFrame(PlayState& play, GameObserver& observer) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     StartFreshGame();
     ResetFake();
+    ResetAccessibleScreen();
+    MeasureDrawnTexts(true);        // as for a screen reader, the most the frame does
     Fake.fileResultScripted = true; // never write files while fuzzing
     std::srand(1);
 
@@ -188,10 +192,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case EVENT_TYPED_CHARACTER:
             Pump(play, MESSAGE_CHAR, reader.Byte());
             break;
-        case EVENT_KEY_STATE:
+        case EVENT_KEY_STATE: {
             SetKeyStates(play, reader.Byte());
-            Pump(play, MESSAGE_KEYDOWN, reader.Byte());
+            const std::uint8_t key = reader.Byte();
+            Pump(play, MESSAGE_KEYDOWN, key);
+            MoveAccessibleFocus(key); // as the exe's window procedure does
             break;
+        }
         case EVENT_F1_PRESS:
             Pump(play, MESSAGE_KEYDOWN, KEY_F1);
             break;

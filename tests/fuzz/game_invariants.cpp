@@ -1,5 +1,6 @@
 #include "tests/fuzz/game_invariants.h"
 
+#include "accessibility/accessible_screen.h"
 #include "render/text_box.h"
 #include "results/results_text.h"
 #include "tests/support/fake_platform.h"
@@ -179,6 +180,38 @@ void CheckResults(bool drawn, bool saveAsked) {
             "the save's box does not match its outcome", boxes[0].caption.c_str());
 }
 
+// The accessible screen of the frame drawn holds together: every name inside its
+// store, a ListItem under a List, the focus on the Edit or a ListItem, an Edit
+// exactly while the screen shows a text box, holding its answer.
+void CheckAccessibleScreen(int screenDrawn) {
+    const AccessibleScreen& screen = CurrentAccessibleScreen();
+    Require(screen.screen == screenDrawn, "accessible screen of another screen");
+    Require(screen.count >= 0 && screen.count <= ACCESSIBLE_NODES_MAX, "node count");
+    TerminatedLength(screen.strings, sizeof screen.strings, "names");
+    for (int i = 0; i < screen.count; ++i) {
+        const AccessibleNode& node = screen.nodes[i];
+        Require(node.name >= 0 && node.name < static_cast<int>(sizeof screen.strings) &&
+                    node.description >= 0 &&
+                    node.description < static_cast<int>(sizeof screen.strings),
+                "name outside the store");
+        TerminatedLength(AccessibleName(screen, i), sizeof screen.strings - node.name, "name");
+        const bool item = node.role == AccessibleRole::ListItem;
+        Require(item == (node.parent >= 0), "only a list's items have a parent");
+        Require(!item ||
+                    (node.parent < i && screen.nodes[node.parent].role == AccessibleRole::List),
+                "a list item outside a list");
+    }
+    const bool asks = screenDrawn != Introduction && screenDrawn < Thinking;
+    Require((screen.edit >= 0) == asks, "an answer field exactly on a question screen");
+    Require(screen.focus == screen.edit ||
+                (screen.focus >= 0 && screen.focus < screen.count &&
+                 screen.nodes[screen.focus].role == AccessibleRole::ListItem),
+            "the focus on neither the answer nor a line of the results");
+    const TextBox& box =
+        screenDrawn == AskFirstNumber || screenDrawn == AskSecondNumber ? TextBoxB : TextBoxA;
+    Require(!asks || std::strcmp(screen.value, box.text) == 0, "the answer field's value");
+}
+
 } // namespace
 
 void GameObserver::Start() {
@@ -198,6 +231,9 @@ void GameObserver::AfterFrame(bool drawn, bool saveAsked) {
     CheckAnswers(answersBefore);
     CheckTextBoxes();
     CheckFonts();
+    if (drawn) {
+        CheckAccessibleScreen(screenBefore);
+    }
     if (screenBefore == ShowResults) {
         CheckResults(drawn, saveAsked);
     }
