@@ -24,8 +24,23 @@ EM_JS(void, PresentFromHeap, (const unsigned char* rgba, int width, int height),
     LorvanPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
 });
 
-EM_JS(void, SetScreenTextFromHeap, (const char* texts, unsigned length),
-      { LorvanPage.setScreenText(UTF8ToString(texts, length)); });
+EM_JS(void, StartElements, (int focus), { LorvanPage.startElements(focus); });
+
+EM_JS(void, AddElementFromHeap,
+      (int role, int parent, const char* name, const char* description, int left, int top,
+       int width, int height, int live),
+      {
+          LorvanPage.addElement({
+              role : role,
+              parent : parent,
+              name : UTF8ToString(name),
+              description : UTF8ToString(description),
+              bounds : [ left, top, width, height ],
+              live : live != 0,
+          });
+      });
+
+EM_JS(void, EndElements, (), { LorvanPage.endElements(); });
 
 EM_JS(void, SetTitleFromHeap, (const char* title), { LorvanPage.setTitle(UTF8ToString(title)); });
 
@@ -36,9 +51,6 @@ EM_JS(void, SetShareableResultsFromHeap, (const char* text, unsigned length),
 
 EM_JS(void, SetAnswerFieldFromHeap, (const char* question, const char* answer, unsigned length),
       { LorvanPage.setAnswerField(UTF8ToString(question), UTF8ToString(answer, length)); });
-
-EM_JS(void, SetAnswerBoxRect, (int left, int top, int width, int height),
-      { LorvanPage.setAnswerBox(left, top, width, height); });
 
 } // namespace
 
@@ -69,8 +81,15 @@ void PagePresent(const unsigned char* rgba, int width, int height) {
     PresentFromHeap(rgba, width, height);
 }
 
-void PageSetScreenText(const char* texts, std::size_t length) {
-    SetScreenTextFromHeap(texts, static_cast<unsigned>(length));
+void PageSetElements(const AccessibleScreen& screen) {
+    StartElements(screen.focus);
+    for (int i = 0; i < screen.count; ++i) {
+        const AccessibleNode& node = screen.nodes[i];
+        AddElementFromHeap(static_cast<int>(node.role), node.parent, AccessibleName(screen, i),
+                           AccessibleDescription(screen, i), node.bounds.left, node.bounds.top,
+                           node.bounds.width, node.bounds.height, node.live ? 1 : 0);
+    }
+    EndElements();
 }
 
 void PageSetAnswerField(const char* question, const char* answer, std::size_t answerLength) {
@@ -87,8 +106,4 @@ void PageGameEnded() {
 
 void PageSetShareableResults(const char* text, std::size_t length) {
     SetShareableResultsFromHeap(text, static_cast<unsigned>(length));
-}
-
-void PageSetAnswerBox(int left, int top, int width, int height) {
-    SetAnswerBoxRect(left, top, width, height);
 }

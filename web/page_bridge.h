@@ -1,6 +1,8 @@
 // What the C++ side asks of the page (web/site/lorvan-page.js), and nothing else.
 #pragma once
 
+#include "accessibility/accessible_screen.h"
+
 #include <cstddef>
 
 // Hands the page the numbers it shares with the module (WritePageConstants);
@@ -21,9 +23,10 @@ void PageDownload(const char* fileName, const unsigned char* bytes, std::size_t 
 // Hands the canvas a frame: width by height pixels of red, green, blue, alpha.
 void PagePresent(const unsigned char* rgba, int width, int height);
 
-// The texts of the current screen, separated by SCREEN_TEXT_SEPARATOR, for the
-// page's live region.
-void PageSetScreenText(const char* texts, std::size_t length);
+// The elements of the accessible screen in reading order, with their roles,
+// names, descriptions and rectangles in canvas pixels, for the page's live region,
+// answer field and results list.
+void PageSetElements(const AccessibleScreen& screen);
 
 // The window title, for the page's title and caption bar.
 void PageSetTitle(const char* title);
@@ -38,7 +41,3 @@ void PageSetShareableResults(const char* text, std::size_t length);
 // The question the screen asks ("" when none) and the answer its text box holds,
 // for the page's answer field.
 void PageSetAnswerField(const char* question, const char* answer, std::size_t answerLength);
-
-// Where the question screen's text box lies, in canvas pixels, so the page can
-// place its answer field over it; all zero while the screen has none.
-void PageSetAnswerBox(int left, int top, int width, int height);

@@ -1,12 +1,12 @@
 #include "web/page_constants.h"
 
+#include "accessibility/accessible_screen.h"
 #include "app/key_commands.h"
 #include "app/window_messages.h"
 #include "app/platform.h"
 #include "web/base_layout.h"
 #include "res/resource.h"
 #include "web/page_messages.h"
-#include "render/frame_report.h"
 
 #include <cstdio>
 
@@ -22,12 +22,14 @@ std::size_t WritePageConstants(char* out, std::size_t size) {
         "\"iconQuestion\":%u,\"iconInformation\":%u,\"ok\":%d,\"cancel\":%d,\"yes\":%d,"
         "\"no\":%d},"
         "\"baseClient\":{\"width\":%d,\"height\":%d},"
-        "\"screenTextSeparator\":\"\\u%04x\"}",
+        "\"role\":{\"text\":%d,\"edit\":%d,\"list\":%d,\"listItem\":%d}}",
         MESSAGE_KEYDOWN, MESSAGE_KEYUP, MESSAGE_CHAR, MESSAGE_COMMAND, KEY_BACK, KEY_RETURN,
         KEY_ESCAPE, KEY_F1, KEY_F5, KEY_F6, IDM_FILE_EXIT, IDM_HELP_ABOUT, MESSAGE_TYPE_MASK,
         MESSAGE_YES_NO_CANCEL, MESSAGE_ICON_ERROR, MESSAGE_ICON_QUESTION, MESSAGE_ICON_INFORMATION,
         MESSAGE_ANSWER_OK, MESSAGE_ANSWER_CANCEL, MESSAGE_ANSWER_YES, MESSAGE_ANSWER_NO,
-        BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, static_cast<unsigned>(SCREEN_TEXT_SEPARATOR));
+        BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, static_cast<int>(AccessibleRole::Text),
+        static_cast<int>(AccessibleRole::Edit), static_cast<int>(AccessibleRole::List),
+        static_cast<int>(AccessibleRole::ListItem));
     if (written < 0 || static_cast<std::size_t>(written) >= size) {
         if (size > 0) {
             out[0] = '\0';

@@ -16,15 +16,16 @@
 #include "web/canvas_copy.h"
 #include "web/page_bridge.h"
 #include "web/page_constants.h"
+#include "web/page_accessibility.h"
 #include "web/page_messages.h"
 #include "web/refresh_pacing.h"
-#include "web/screen_text.h"
 #include "web/shareable_results.h"
 
 #include <emscripten.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -42,7 +43,6 @@ std::vector<unsigned char> BackBuffer;   // what the game draws into
 std::vector<unsigned char> CanvasPixels; // its opaque copy for the canvas
 RefreshPacing Pacing;
 std::string SharedResults; // what the page was last given for "Share results"
-PixelBox AnswerBoxShown;   // where the page was last told the answer box is
 
 void DrawAndPresentFrame() {
     const int width = Canvas.width;
@@ -66,21 +66,18 @@ void DrawAndPresentFrame() {
     RecordBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, LAYOUT_DPI);
     const FrameReport& drawn = ComposeFrame(&context, width, height, BackBuffer.data());
 
-    // The page hears of the frame's texts and answer first: presenting the frame,
-    // it brings its answer field up to the answer drawn.
-    if (TakeScreenText(drawn)) {
-        PageSetScreenText(ScreenText(), ScreenTextLength());
+    // The page hears of the frame's elements and answer first: presenting the
+    // frame, it brings its answer field up to the answer drawn.
+    const PageAccessibilityUpdate update = TakeAccessibleFrame(drawn);
+    if (update.elements) {
+        PageSetElements(CurrentAccessibleScreen());
     }
-    if (TakeAnswerField(drawn)) {
-        PageSetAnswerField(FieldQuestion(), FieldAnswer(), FieldAnswerLength());
+    if (update.answer) {
+        const char* answer = AnswerFieldAnswer();
+        PageSetAnswerField(AnswerFieldQuestion(), answer, std::strlen(answer));
     }
     CopyToCanvasPixels(BackBuffer.data(), CanvasPixels.data(), pixelCount);
     PagePresent(CanvasPixels.data(), width, height);
-    if (drawn.answerBox != AnswerBoxShown) {
-        AnswerBoxShown = drawn.answerBox;
-        PageSetAnswerBox(AnswerBoxShown.left, AnswerBoxShown.top, AnswerBoxShown.width,
-                         AnswerBoxShown.height);
-    }
     std::string shareable = resultsScreen ? ShareableResultsText() : std::string();
     if (shareable != SharedResults) {
         SharedResults.swap(shareable);
@@ -166,6 +163,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int LorvanDrawFrames(int count) {
 int main() {
     char constants[1024];
     WritePageConstants(constants, sizeof constants);
+    // The page lays its answer field and results' lines over the texts drawn.
+    MeasureDrawnTexts(true);
     PageStart(constants);
     PageSetTitle(GAME_WINDOW_TITLE);
     std::srand(static_cast<unsigned>(std::time(nullptr)));

@@ -2,7 +2,7 @@
 // calls on the page (LorvanPage) before lorvan.js runs. Everything the game
 // decides stays in the WebAssembly module; the page's modules only translate
 // between the browser and the game's window messages, one job each.
-import { focusAnswerField, followGameAnswer, setAnswerBox, setAnswerField,
+import { focusAnswerField, followGameAnswer, setAnswerField,
   startAnswerField } from "./answer-field.js";
 import { shared, takeSharedConstants } from "./constants.js";
 import { download } from "./downloads.js";
@@ -13,7 +13,8 @@ import { showMessageBox } from "./message-box.js";
 import { registerOfflineCache } from "./offline.js";
 import { frameStats, present as presentFrame } from "./presenter.js";
 import { resultsSection, showResults } from "./results-list.js";
-import { sayTexts, screenTexts, setScreenText } from "./screen-reader.js";
+import { addElement, endElements, startElements } from "./screen-elements.js";
+import { sayTexts } from "./screen-reader.js";
 import { setShareableResults, startShare } from "./share.js";
 import { startStillBackground } from "./still-background.js";
 import { startWindowSize } from "./window-size.js";
@@ -27,7 +28,7 @@ function showEnded(paragraphs) {
   closeMenus();
   canvas.hidden = true;
   answerField.hidden = true;
-  showResults("");
+  showResults("", []);
   if (paragraphs) {
     endedNotice.replaceChildren(...paragraphs.map((text) => {
       const paragraph = document.createElement("p");
@@ -57,14 +58,11 @@ globalThis.LorvanPage = {
     followGameAnswer();
   },
   download,
-  setScreenText,
-  // Shown while the results screen shows, whose texts the screen's are then.
-  setShareableResults(text) {
-    setShareableResults(text);
-    showResults(text === "" ? "" : screenTexts().join("\n"));
-  },
+  startElements,
+  addElement,
+  endElements,
+  setShareableResults,
   setAnswerField,
-  setAnswerBox,
   setTitle(title) {
     document.title = title;
     document.getElementById("caption-title").textContent = title;

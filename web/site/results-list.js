@@ -20,9 +20,16 @@ export function focusResults() {
   heading.focus({ preventScroll: true });
 }
 
-// The results screen's text, its lines one item each; "" when it is gone.
-export function showResults(text) {
-  const lines = text.split("\n").filter((line) => line.trim() !== "");
+// The results' list under its name, its lines one item each; no lines when the
+// results are gone. The same lines again leave the list as it is, so a reader
+// going through it is not sent back to its start.
+export function showResults(name, lines) {
+  const items = Array.from(list.children, (item) => item.textContent);
+  if (heading.textContent === name && items.length === lines.length &&
+      items.every((item, i) => item === lines[i])) {
+    return;
+  }
+  heading.textContent = name;
   list.replaceChildren(...lines.map((line) => {
     const item = document.createElement("li");
     item.textContent = line;

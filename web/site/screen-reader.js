@@ -5,8 +5,6 @@
 // apart (paragraphs) are said apart, and a key pressed meanwhile drops those not
 // yet said. An unchanged screen leaves the region alone. The answer being typed
 // is not here: the answer field holds it, and a screen reader echoes it there.
-import { shared } from "./constants.js";
-
 const region = document.getElementById("screen-text");
 let shown = [];
 
@@ -22,14 +20,4 @@ export function sayTexts(texts) {
     block.append(...(i > 0 ? ["\n", line] : [line]));
   });
   region.replaceChildren(block);
-}
-
-// The screen's texts as the module hands them over, one string.
-export function setScreenText(joined) {
-  sayTexts(joined === "" ? [] : joined.split(shared.screenTextSeparator));
-}
-
-// The texts the region holds, for the results list.
-export function screenTexts() {
-  return shown;
 }

@@ -1,14 +1,15 @@
 // The page's events as window messages: the game must see what the exe sees;
-// and the screen texts handed to the live region.
+// and the accessible screen as the page is told it.
 #include "web/page_messages.h"
 
+#include "accessibility/accessible_screen.h"
 #include "app/game_state.h"
 #include "render/frame_composer.h"
 #include "render/text_box.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
 #include "tests/support/game_player.h"
-#include "web/screen_text.h"
+#include "web/page_accessibility.h"
 
 #include <gtest/gtest.h>
 
@@ -193,48 +194,54 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
     EXPECT_EQ(PageKeyStrokeRoom(), 1);
 }
 
-TEST(ScreenText, HoldsEachTextOnceAndTheAnswerApart) {
+TEST(PageAccessibility, TellsEachScreenOnceAndTheAnswerApart) {
     StartFreshGame();
     ResetFake();
+    ResetAccessibleScreen();
     ShowFpsOverlay = true; // its counts change every frame and are never taken
     std::vector<unsigned char> pixels(624 * 421 * 4);
-    // Whether the live region's texts and the answer field changed with a frame.
+    // Whether the page's elements and its answer field are told anew after a frame.
     const auto frame = [&pixels] {
-        const FrameReport& report = ComposeFrame(FakeDrawContext(), 624, 421, pixels.data());
-        const bool texts = TakeScreenText(report);
-        const bool field = TakeAnswerField(report);
-        return std::make_pair(texts, field);
+        const PageAccessibilityUpdate update =
+            TakeAccessibleFrame(ComposeFrame(FakeDrawContext(), 624, 421, pixels.data()));
+        return std::make_pair(update.elements, update.answer);
     };
-    const std::string prompt = "Welcome to Lorvan 2.0 - A Word Game\x1F"
-                               "Hello user, what is your name?\x1F"
-                               "Press 'Enter' to continue.";
+    const auto names = [] {
+        std::string joined;
+        const AccessibleScreen& screen = CurrentAccessibleScreen();
+        for (int i = 0; i < screen.count; ++i) {
+            joined += std::string(i > 0 ? "|" : "") + AccessibleName(screen, i);
+        }
+        return joined;
+    };
     EXPECT_EQ(frame(), std::make_pair(true, true));
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength()), prompt);
-    EXPECT_STREQ(FieldQuestion(), "Hello user, what is your name?");
-    EXPECT_STREQ(FieldAnswer(), "");
+    EXPECT_EQ(names(), "Welcome to Lorvan 2.0 - A Word Game|Hello user, what is your name?|"
+                       "Hello user, what is your name?|Press 'Enter' to continue.");
+    EXPECT_STREQ(AnswerFieldQuestion(), "Hello user, what is your name?");
+    EXPECT_STREQ(AnswerFieldAnswer(), "");
     EXPECT_EQ(frame(), std::make_pair(false, false));
     // Typing changes the answer field alone, a character a frame.
     Type("Ann");
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(frame(), std::make_pair(false, true)) << i;
     }
-    EXPECT_EQ(std::string(FieldAnswer(), FieldAnswerLength()), "Ann");
+    EXPECT_STREQ(AnswerFieldAnswer(), "Ann");
     EXPECT_EQ(frame(), std::make_pair(false, false));
     // An answer that reads like the overlay is still the player's.
     std::snprintf(TextBoxA.text, sizeof TextBoxA.text, "%s", "Frames drawn: 5");
     EXPECT_EQ(frame(), std::make_pair(false, true));
-    EXPECT_STREQ(FieldAnswer(), "Frames drawn: 5");
+    EXPECT_STREQ(AnswerFieldAnswer(), "Frames drawn: 5");
     // The introduction is one sentence with the name after its "Hello".
     Type("\r");
     frame();
-    frame();
-    EXPECT_EQ(std::string(ScreenText(), ScreenTextLength())
-                  .rfind("Hello Frames drawn: 5,\n\nMy name is", 0),
-              0u);
-    EXPECT_STREQ(FieldQuestion(), "");
+    EXPECT_EQ(frame(), std::make_pair(true, true));
+    EXPECT_EQ(frame(), std::make_pair(false, false));
+    EXPECT_EQ(names().rfind("Hello Frames drawn: 5,\nMy name is", 0), 0u);
+    EXPECT_STREQ(AnswerFieldQuestion(), "");
     EXPECT_TRUE(
-        TakeScreenText(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data())));
-    EXPECT_EQ(ScreenTextLength(), 0u);
+        TakeAccessibleFrame(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data()))
+            .elements);
+    EXPECT_EQ(names(), "");
 }
 
 TEST(PageInputPending, LastsUntilTheScreenTookTheLastCharacter) {
