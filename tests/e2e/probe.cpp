@@ -33,7 +33,7 @@ namespace {
 const char GAME_WINDOW_CLASS[] = "LorvanMainWindow";
 const char DIALOG_CLASS[] = "#32770";
 const char POPUP_MENU_CLASS[] = "#32768";
-const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+const int MSGBOX_TEXT_ID = 0xFFFF;
 
 void PrintEscaped(const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
@@ -146,7 +146,7 @@ BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
         PrintGeometry(window);
         PrintTitle(window, "caption");
         char text[4096] = {};
-        GetDlgItemTextA(window, MESSAGE_BOX_TEXT_ID, text, sizeof text);
+        GetDlgItemTextA(window, MSGBOX_TEXT_ID, text, sizeof text);
         std::printf("\ttext=");
         PrintEscaped(text);
         std::printf("\n");
