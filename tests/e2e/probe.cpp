@@ -118,6 +118,12 @@ void PrintTitle(HWND window, const char* key) {
     PrintEscaped(text);
 }
 
+bool HasClass(HWND window, const char* name) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    return std::strcmp(className, name) == 0;
+}
+
 struct WindowSearch {
     const char* exePath;
     HWND owner;
@@ -126,9 +132,7 @@ struct WindowSearch {
 
 BOOL CALLBACK PrintGameWindow(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, GAME_WINDOW_CLASS) == 0 && StartedFrom(window, search->exePath)) {
+    if (HasClass(window, GAME_WINDOW_CLASS) && StartedFrom(window, search->exePath)) {
         PrintGeometry(window);
         PrintTitle(window, "title");
         std::printf("\n");
@@ -139,9 +143,7 @@ BOOL CALLBACK PrintGameWindow(HWND window, LPARAM data) {
 
 BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, DIALOG_CLASS) == 0 && GetWindow(window, GW_OWNER) == search->owner &&
+    if (HasClass(window, DIALOG_CLASS) && GetWindow(window, GW_OWNER) == search->owner &&
         IsWindowVisible(window)) {
         PrintGeometry(window);
         PrintTitle(window, "caption");
@@ -157,9 +159,7 @@ BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
 
 BOOL CALLBACK PrintPopupMenu(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, POPUP_MENU_CLASS) == 0 && IsWindowVisible(window)) {
+    if (HasClass(window, POPUP_MENU_CLASS) && IsWindowVisible(window)) {
         PrintGeometry(window);
         std::printf("\n");
         ++search->found;
