@@ -16,5 +16,5 @@ void FormatAboutText(char* out, std::size_t size) {
 void ShowAboutBox() {
     char text[ABOUT_TEXT_SIZE];
     FormatAboutText(text, sizeof text);
-    PlatformMessageBox(text, "About", MESSAGE_OK);
+    PlatformMessageBox(text, "About", MSGBOX_OK);
 }

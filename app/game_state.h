@@ -1,15 +1,19 @@
 // The game's process-wide state.
 //
 // The whole game lives in these variables for the whole run, on the program's one
-// thread: the fixed settings, the queue of typed characters, the current screen,
-// the base layout size and the player's answers. Screens read and write them
-// directly. Each type's default member values are the values the game starts
-// with, so the variables are constant-initialised before WinMain runs and a test
-// can start a fresh game by assigning a default-constructed value.
+// thread: the settings and the screens' own state, the queue of typed characters,
+// the current screen, the base layout size and the player's answers. Screens read
+// and write them directly. Each type's default member values are the values the
+// game starts with, so the variables are constant-initialised before WinMain runs
+// and a test can start a fresh game by assigning a default-constructed value.
 #pragma once
 
 #include <cstddef>
 
+// The game's settings and the small state its screens keep across frames: the
+// names and links fixed in the program, the frame-rate cap that F6 switches, the
+// window's first size, the composer's and the screens' first-frame flags, the
+// thinking message's bounce and the carets' blink phase.
 struct AppSettingsBlock {
     char windowClassName[17] = "LorvanMainWindow";
     char resultsFilePrefix[15] = "LorvanResults_";

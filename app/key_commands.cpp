@@ -28,8 +28,8 @@ PumpOutcome ApplyKeyRules(const unsigned char* keyboardState, unsigned message,
     if (keyboardState != nullptr) {
         if (IsDown(keyboardState, KEY_ESCAPE)) {
             const int answer = PlatformMessageBox("Are you sure you wish to quit?", "Quit?",
-                                                  MESSAGE_ICON_QUESTION | MESSAGE_YES_NO_CANCEL);
-            outcome.postDestroy = answer == MESSAGE_ANSWER_YES;
+                                                  MSGBOX_ICON_QUESTION | MSGBOX_YES_NO_CANCEL);
+            outcome.postDestroy = answer == MSGBOX_ANSWER_YES;
         }
         if (IsDown(keyboardState, KEY_F5)) {
             ShowFpsOverlay = !ShowFpsOverlay;

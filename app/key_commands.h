@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-// The message numbers and virtual-key codes the rules look at, as Win32 defines them.
+// The window messages and virtual-key codes the rules look at, as Win32 defines them.
 enum : unsigned { MESSAGE_QUIT = 0x0012, MESSAGE_KEYDOWN = 0x0100, MESSAGE_CHAR = 0x0102 };
 enum : int {
     KEY_BACK = 0x08,   // Backspace; the page posts it for an on-screen keyboard's deletion

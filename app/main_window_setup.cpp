@@ -1,9 +1,9 @@
 // Registers the window class and opens the game's one window, centred.
 #include "app/win32_shell.h"
 
+#include "app/display_scale.h"
 #include "app/game_state.h"
 #include "app/window_title.h"
-#include "render/display_scale.h"
 
 void CenterWindow(HWND window) {
     RECT outer;

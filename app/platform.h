@@ -45,18 +45,18 @@ enum : int { FONT_WEIGHT_DONTCARE = 0, FONT_WEIGHT_BOLD = 700 };
 
 // Message box styles and answers, the values MessageBoxA takes and returns.
 enum : unsigned {
-    MESSAGE_OK = 0x00,
-    MESSAGE_YES_NO_CANCEL = 0x03,
-    MESSAGE_ICON_ERROR = 0x10,
-    MESSAGE_ICON_QUESTION = 0x20,
-    MESSAGE_ICON_INFORMATION = 0x40,
-    MESSAGE_TYPE_MASK = 0x0F // the bits of a style that choose its buttons
+    MSGBOX_OK = 0x00,
+    MSGBOX_YES_NO_CANCEL = 0x03,
+    MSGBOX_ICON_ERROR = 0x10,
+    MSGBOX_ICON_QUESTION = 0x20,
+    MSGBOX_ICON_INFORMATION = 0x40,
+    MSGBOX_TYPE_MASK = 0x0F // the bits of a style that choose its buttons
 };
 enum : int {
-    MESSAGE_ANSWER_OK = 1,
-    MESSAGE_ANSWER_CANCEL = 2,
-    MESSAGE_ANSWER_YES = 6,
-    MESSAGE_ANSWER_NO = 7
+    MSGBOX_ANSWER_OK = 1,
+    MSGBOX_ANSWER_CANCEL = 2,
+    MSGBOX_ANSWER_YES = 6,
+    MSGBOX_ANSWER_NO = 7
 };
 
 // Outcome of writing a text file.
@@ -112,7 +112,7 @@ void PlatformSleep(int milliseconds);
 
 // --- Messages to the player -----------------------------------------------
 
-// A modal message box owned by the main window; returns the MESSAGE_ANSWER_* pressed.
+// A modal message box owned by the main window; returns the MSGBOX_ANSWER_* pressed.
 int PlatformMessageBox(const char* text, const char* caption, unsigned style);
 
 // --- Files ----------------------------------------------------------------

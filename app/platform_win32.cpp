@@ -17,11 +17,11 @@ static_assert(TEXT_CENTER == DT_CENTER && TEXT_WORDBREAK == DT_WORDBREAK &&
               "text format flags match DrawTextA");
 static_assert(BACKGROUND_TRANSPARENT == TRANSPARENT && BACKGROUND_OPAQUE == OPAQUE,
               "background modes match SetBkMode");
-static_assert(MESSAGE_YES_NO_CANCEL == MB_YESNOCANCEL && MESSAGE_ICON_ERROR == MB_ICONERROR &&
-                  MESSAGE_ICON_QUESTION == MB_ICONQUESTION &&
-                  MESSAGE_ICON_INFORMATION == MB_ICONINFORMATION &&
-                  MESSAGE_TYPE_MASK == MB_TYPEMASK && MESSAGE_ANSWER_YES == IDYES &&
-                  MESSAGE_ANSWER_NO == IDNO && MESSAGE_ANSWER_CANCEL == IDCANCEL,
+static_assert(MSGBOX_YES_NO_CANCEL == MB_YESNOCANCEL && MSGBOX_ICON_ERROR == MB_ICONERROR &&
+                  MSGBOX_ICON_QUESTION == MB_ICONQUESTION &&
+                  MSGBOX_ICON_INFORMATION == MB_ICONINFORMATION &&
+                  MSGBOX_TYPE_MASK == MB_TYPEMASK && MSGBOX_ANSWER_YES == IDYES &&
+                  MSGBOX_ANSWER_NO == IDNO && MSGBOX_ANSWER_CANCEL == IDCANCEL,
               "message box values match MessageBoxA");
 
 namespace {

@@ -4,7 +4,7 @@
 // are looked up in user32 at run time rather than imported.
 #include "app/win32_shell.h"
 
-#include "render/display_scale.h"
+#include "app/display_scale.h"
 
 namespace {
 

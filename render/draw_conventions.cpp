@@ -1,7 +1,7 @@
 #include "render/draw_conventions.h"
 
+#include "app/display_scale.h"
 #include "app/game_state.h"
-#include "render/display_scale.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,26 +14,6 @@ LayoutScale ComputeLayoutScale(int left, int top, int right, int bottom) {
     scale.x = static_cast<float>(right - left) / static_cast<float>(BaseClientWidth);
     scale.y = static_cast<float>(bottom - top) / static_cast<float>(BaseClientHeight);
     return scale;
-}
-
-int MulDivRounded(int a, int b, int c) {
-    if (c == 0) {
-        return -1;
-    }
-    std::int64_t product = static_cast<std::int64_t>(a) * b;
-    std::int64_t divisor = c;
-    if (divisor < 0) {
-        product = -product;
-        divisor = -divisor;
-    }
-    const std::int64_t half = divisor / 2;
-    const std::int64_t result =
-        product >= 0 ? (product + half) / divisor : (product - half) / divisor;
-    // Win32 gives -1 for the most negative value as well, so the two always agree.
-    if (result > INT32_MAX || result <= INT32_MIN) {
-        return -1;
-    }
-    return static_cast<int>(result);
 }
 
 int ScreenFontHeight(int points, float scaleY) {

@@ -2,12 +2,13 @@
 // and the shadowed text.
 //
 // Screens lay themselves out in base units: the first frame's client size in
-// pixels at 96 dots per inch (render/display_scale.h).
+// pixels at 96 dots per inch (app/display_scale.h).
 // A value becomes pixels by multiplying with the current client size over the
 // base size, in single precision, and truncating toward zero, term by term:
 // left + trunc(30 * sx), never trunc(left + 30 * sx).
 #pragma once
 
+#include "app/display_scale.h"
 #include "app/platform.h"
 #include "render/frame_report.h"
 
@@ -38,11 +39,6 @@ inline int ScaleX(const LayoutScale& scale, int units) {
 inline int ScaleY(const LayoutScale& scale, int units) {
     return static_cast<int>(static_cast<float>(units) * scale.y);
 }
-
-// (a * b) / c rounded to the nearest integer, halves away from zero, with a 64-bit
-// intermediate; -1 when c is 0 or the result does not fit in -2^31+1 .. 2^31-1,
-// as Win32's MulDiv.
-int MulDivRounded(int a, int b, int c);
 
 // Character height in pixels (negative) of a screen font of the given points, at
 // the layout's 96 dots per inch: trunc(-MulDiv(points, 96, 72) * scaleY).

@@ -1,10 +1,11 @@
 #include "render/fps_overlay.h"
 
-#include "render/display_scale.h"
+#include "app/display_scale.h"
 #include "render/draw_conventions.h"
-#include "render/frame_composer.h"
 
 #include <cstdio>
+
+FpsOverlayState FpsOverlay;
 
 namespace {
 
@@ -24,7 +25,7 @@ void DrawOverlayLine(DrawContext dc, const char* text, int top, int right) {
 // count began; that frame still belongs to the second that ends. After a gap of two
 // seconds or more (overlay off, or the game stalled) the count is stale and the
 // overlay shows 0 for the next second.
-void CountFrame(FrameComposerState& state) {
+void CountFrame(FpsOverlayState& state) {
     ++state.framesDrawn;
     ++state.framesThisSecond;
     const std::int64_t now = PlatformCalendarSecond();
@@ -42,7 +43,7 @@ void CountFrame(FrameComposerState& state) {
 } // namespace
 
 void DrawFpsOverlay(DrawContext dc) {
-    FrameComposerState& state = FrameComposer;
+    FpsOverlayState& state = FpsOverlay;
     if (!state.fpsClockStarted) {
         state.fpsSecondStart = PlatformCalendarSecond();
         state.fpsClockStarted = true;

@@ -1,13 +1,42 @@
 #include "render/frame_composer.h"
 
+#include "app/display_scale.h"
 #include "app/game_state.h"
 #include "render/background.h"
-#include "render/display_scale.h"
 #include "render/fps_overlay.h"
 #include "results/results_screens.h"
 #include "screens/question_screens.h"
 
 FrameComposerState FrameComposer;
+
+namespace {
+
+// The first frame's base, recorded once: the fixed size, or a client area of
+// width by height display pixels at dpi, in layout units.
+void RecordBaseLayoutSize(int width, int height, int dpi) {
+    if (!AppSettings.recordBaseSize) {
+        return;
+    }
+    if (FrameComposer.fixedBaseWidth > 0 && FrameComposer.fixedBaseHeight > 0) {
+        BaseClientWidth = FrameComposer.fixedBaseWidth;
+        BaseClientHeight = FrameComposer.fixedBaseHeight;
+    } else {
+        BaseClientWidth = PixelsToLayoutUnits(width, dpi);
+        BaseClientHeight = PixelsToLayoutUnits(height, dpi);
+    }
+    AppSettings.recordBaseSize = false;
+}
+
+} // namespace
+
+void HoldBackground(bool hold) {
+    FrameComposer.holdBackground = hold;
+}
+
+void UseFixedBaseLayoutSize(int width, int height) {
+    FrameComposer.fixedBaseWidth = width;
+    FrameComposer.fixedBaseHeight = height;
+}
 
 ScreenRoutine ScreenRoutineFor(int screenIndex) {
     static const ScreenRoutine routines[] = {

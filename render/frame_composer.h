@@ -8,21 +8,27 @@
 #include "render/frame_report.h"
 #include "render/screen_routine.h"
 
-#include <cstdint>
-
-// The composer's own state, kept for the whole run.
+// The composer's own state, kept for the whole run; a frontend changes it only
+// through the functions below.
 struct FrameComposerState {
     unsigned char backgroundPhase = 0; // +5 each frame, wrapping at 256
-    bool fpsClockStarted = false;      // fpsSecondStart has been set
-    std::int64_t fpsSecondStart = 0;   // calendar second the current count began
-    int framesDrawn = 0;               // frames drawn with the overlay on
-    int framesThisSecond = 0;
-    int currentFps = 0; // the rate the overlay shows
-    // Set from outside to keep the background's phase where it is (the page's
-    // "Still background"); the background is still drawn every frame.
-    bool holdBackground = false;
+    bool holdBackground = false;       // the phase stays where it is
+    // The base layout size in layout units, or 0 by 0 for the first frame's
+    // client area.
+    int fixedBaseWidth = 0;
+    int fixedBaseHeight = 0;
 };
 extern FrameComposerState FrameComposer;
+
+// Holds the background's animation phase where it is (the page's "Still
+// background"), or lets it move on from there; the background is still drawn
+// every frame.
+void HoldBackground(bool hold);
+
+// Lays the game out for a base of width by height layout units rather than the
+// first frame's client area: the page's base is the exe's client area, whatever
+// size its canvas starts at. Call before the first frame.
+void UseFixedBaseLayoutSize(int width, int height);
 
 // The routine that draws the given screen, or null for a value outside 0 to 15
 // (the frame then shows the background alone).
@@ -37,8 +43,9 @@ inline bool HasDrawableArea(int width, int height) {
 
 // Draws one frame for a client area of width by height pixels into pixels, through
 // the memory context dc, with the routine of the current screen. Call only for a
-// drawable area. The first call records the base layout size. Returns what the
-// frame drew besides its pixels, valid until the next frame.
+// drawable area. The first call records the base layout size: the fixed one if
+// any, else this client area at the context's dpi. Returns what the frame drew
+// besides its pixels, valid until the next frame.
 const FrameReport& ComposeFrame(DrawContext dc, int width, int height, unsigned char* pixels);
 
 // The same with the given screen routine (null: the background alone), so that the

@@ -1,7 +1,7 @@
 #include "render/text_box.h"
 
+#include "app/display_scale.h"
 #include "app/game_state.h"
-#include "render/display_scale.h"
 #include "render/draw_conventions.h"
 #include "render/frame_report.h"
 

@@ -8,7 +8,7 @@
 namespace {
 
 void ShowSaveFailed() {
-    PlatformMessageBox("Unable to save results.", "Error", MESSAGE_OK | MESSAGE_ICON_ERROR);
+    PlatformMessageBox("Unable to save results.", "Error", MSGBOX_OK | MSGBOX_ICON_ERROR);
 }
 
 } // namespace
@@ -65,5 +65,5 @@ void SaveResultsFileAt(const char* path, const char* resultsText) {
     }
     char confirmation[RESULTS_FILE_NAME_SIZE + 32];
     std::snprintf(confirmation, sizeof confirmation, "Results saved to:\n\n%s", path);
-    PlatformMessageBox(confirmation, "Results Saved", MESSAGE_OK | MESSAGE_ICON_INFORMATION);
+    PlatformMessageBox(confirmation, "Results Saved", MSGBOX_OK | MSGBOX_ICON_INFORMATION);
 }

@@ -1,11 +1,9 @@
 // Screen 0: the welcome title, the question for the player's name, its box and the hint.
 #include "app/game_state.h"
 #include "render/draw_conventions.h"
-#include "render/text_box.h"
 #include "screens/question_layout.h"
 #include "screens/question_screens.h"
 #include "screens/question_table.h"
-#include "screens/text_entry.h"
 
 namespace {
 
@@ -20,17 +18,16 @@ void DrawNameScreenLine(DrawContext dc, const LayoutScale& scale, int left, int 
     DrawShadowedText(dc, text, shadow, line, WHITE_TEXT, TEXT_WORDBREAK);
 }
 
-} // namespace
-
-void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
-                      unsigned char* pixels) {
-    const QuestionScreen& question = *QuestionScreenFor(AskName);
-    const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
+// The 23-point centred title, then the question and the hint in 20 points, whose
+// font stays selected for the box.
+PromptFont DrawWelcome(DrawContext dc, const LayoutScale& scale, int left, int top, int right,
+                       const char* question) {
     PlatformSetBackgroundColor(dc, 0);
     PlatformSetBackgroundMode(dc, BACKGROUND_TRANSPARENT);
 
     FontHandle titleFont = CreateScreenFont(23, scale.y);
-    FontHandle previous = PlatformSelectFont(dc, titleFont);
+    PromptFont font;
+    font.previous = PlatformSelectFont(dc, titleFont);
     // The title is placed from the buffer's top, not the client's.
     const int titleBottom = ScaleY(scale, 80);
     const TextRect titleShadow = {left + ScaleX(scale, 5), ScaleY(scale, 40) + ScaleY(scale, 3),
@@ -39,23 +36,18 @@ void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
     DrawShadowedText(dc, "Welcome to Lorvan 2.0 - A Word Game", titleShadow, title, CYAN_TEXT,
                      TEXT_CENTER | TEXT_WORDBREAK);
 
-    FontHandle questionFont = CreateScreenFont(20, scale.y);
-    PlatformSelectFont(dc, questionFont);
-    DrawNameScreenLine(dc, scale, left, top, right, 170, question.prompt);
-    DrawNameScreenLine(dc, scale, left, top, right, 250, "Press 'Enter' to continue.");
-    PlatformSelectFont(dc, previous);
-
-    bool& firstFrame = AppSettings.*question.firstFrame;
-    if (firstFrame) {
-        PrepareEntryBox();
-    }
-    TextBoxA.showCaret = 1;
-    // The name stays in the box after Enter; the next screen to use the box resets it.
-    ApplyTextEntry(TextBoxA, EntryRuleOf(question));
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, question.boxTop,
-                 question.prompt);
-
-    firstFrame = false;
+    font.font = CreateScreenFont(20, scale.y);
+    PlatformSelectFont(dc, font.font);
     PlatformDeleteFont(titleFont);
-    PlatformDeleteFont(questionFont);
+    DrawNameScreenLine(dc, scale, left, top, right, 170, question);
+    DrawNameScreenLine(dc, scale, left, top, right, 250, "Press 'Enter' to continue.");
+    return font;
+}
+
+} // namespace
+
+void RenderNameScreen(DrawContext dc, int left, int top, int right, int bottom,
+                      unsigned char* pixels) {
+    RenderQuestionFrame(dc, left, top, right, bottom, pixels, CurrentQuestionOfRoutine(AskName),
+                        DrawWelcome);
 }

@@ -6,17 +6,12 @@
 
 void RenderOppositeNameScreen(DrawContext dc, int left, int top, int right, int bottom,
                               unsigned char* pixels) {
-    // Any screen but the first that reaches this routine asks the second name.
-    RenderTextQuestionFrame(
-        dc, left, top, right, bottom, pixels,
-        *QuestionScreenFor(ScreenIndex == AskLoveName ? AskLoveName : AskNoChanceName));
+    RenderQuestionFrame(dc, left, top, right, bottom, pixels,
+                        CurrentQuestionOfRoutine(AskLoveName));
 }
 
 void RenderFriendNameScreen(DrawContext dc, int left, int top, int right, int bottom,
                             unsigned char* pixels) {
-    // Screens past the second friend count as the third.
-    const int screen = ScreenIndex == AskFriendName1 || ScreenIndex == AskFriendName2
-                           ? ScreenIndex
-                           : AskFriendName3;
-    RenderTextQuestionFrame(dc, left, top, right, bottom, pixels, *QuestionScreenFor(screen));
+    RenderQuestionFrame(dc, left, top, right, bottom, pixels,
+                        CurrentQuestionOfRoutine(AskFriendName1));
 }

@@ -27,25 +27,29 @@ void EndQuestionPrompt(DrawContext dc, const PromptFont& font) {
     PlatformDeleteFont(font.font);
 }
 
-void DrawEntryBox(TextBox& box, DrawContext dc, const LayoutScale& scale, int left, int top,
-                  int right, int bottom, unsigned char* pixels, int baseY, const char* question) {
-    LayoutTextBox(box, scale.x, scale.y, left, top, 30, baseY);
-    DrawTextBox(box, dc, pixels, right - left, bottom - top);
-    ReportAnswerBox(PixelBox{box.left, box.top, box.width, box.height}, question);
+PromptFont DrawPlainPrompt(DrawContext dc, const LayoutScale& scale, int left, int, int right,
+                           const char* prompt) {
+    return DrawQuestionPrompt(dc, scale, left, right, prompt);
 }
 
-void RenderTextQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
-                             unsigned char* pixels, const QuestionScreen& question) {
+void RenderQuestionFrame(DrawContext dc, int left, int top, int right, int bottom,
+                         unsigned char* pixels, const QuestionScreen& question,
+                         PromptDrawer* drawPrompt) {
     const LayoutScale scale = ComputeLayoutScale(left, top, right, bottom);
-    const PromptFont font = DrawQuestionPrompt(dc, scale, left, right, question.prompt);
-    bool& firstFrame = AppSettings.*question.firstFrame;
+    const PromptFont font = drawPrompt(dc, scale, left, top, right, question.prompt);
+    const QuestionRoutine& routine = *question.routine;
+    bool& firstFrame = AppSettings.*routine.firstFrame;
     if (firstFrame) {
-        PrepareEntryBox();
+        routine.prepareBox();
     }
-    TextBoxA.showCaret = 1;
-    ApplyTextEntry(TextBoxA, EntryRuleOf(question));
-    DrawEntryBox(TextBoxA, dc, scale, left, top, right, bottom, pixels, BoxTopAfterKey(question),
-                 question.prompt);
+    TextBox& box = *routine.box;
+    box.showCaret = 1;
+    ApplyTextEntry(box, question.entry);
+
+    LayoutTextBox(box, scale.x, scale.y, left, top, 30, BoxTopAfterKey(question));
+    DrawTextBox(box, dc, pixels, right - left, bottom - top);
+    ReportAnswerBox(PixelBox{box.left, box.top, box.width, box.height}, question.prompt);
+
     EndQuestionPrompt(dc, font);
     firstFrame = false;
 }

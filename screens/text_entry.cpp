@@ -93,12 +93,26 @@ void ApplyTextEntry(TextBox& box, const TextEntryRule& rule) {
     ConsumeKey();
 }
 
+namespace {
+
+// What both boxes look like: 33 units high, unfilled, with 20-point cyan text and
+// a yellow caret.
+void SetEntryLook(TextBox& box, int baseWidth) {
+    box.baseWidth = baseWidth;
+    box.baseHeight = 33;
+    box.baseFontSize = 20;
+    box.transparent = 1;
+    box.textColor = 0x00FFFF;  // cyan, as the headings
+    box.caretColor = 0xFFFF00; // yellow
+}
+
+} // namespace
+
 void PrepareEntryBox() {
     ResetTextBox(TextBoxA);
-    TextBoxA.baseWidth = 550;
-    TextBoxA.baseHeight = 33;
-    TextBoxA.baseFontSize = 20;
-    TextBoxA.transparent = 1;
-    TextBoxA.textColor = 0x00FFFF;  // cyan, as the headings
-    TextBoxA.caretColor = 0xFFFF00; // yellow
+    SetEntryLook(TextBoxA, 550);
+}
+
+void PrepareNumberBox() {
+    SetEntryLook(TextBoxB, 50);
 }

@@ -42,3 +42,7 @@ void ApplyTextEntry(TextBox& box, const TextEntryRule& rule);
 // The first-frame set-up of TextBoxA: construction values, then the 550 by 33
 // transparent box with 20-point cyan text and a yellow caret.
 void PrepareEntryBox();
+
+// The first-frame set-up of TextBoxB, the numbers' box: the same look, 50 units
+// wide. It keeps its construction values otherwise, for the whole run.
+void PrepareNumberBox();

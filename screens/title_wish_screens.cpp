@@ -6,7 +6,5 @@
 
 void RenderTitleWishScreen(DrawContext dc, int left, int top, int right, int bottom,
                            unsigned char* pixels) {
-    // 9 to 12 are the titles; every other screen that reaches this routine asks the wish.
-    const int screen = ScreenIndex >= AskTitle1 && ScreenIndex <= AskTitle4 ? ScreenIndex : AskWish;
-    RenderTextQuestionFrame(dc, left, top, right, bottom, pixels, *QuestionScreenFor(screen));
+    RenderQuestionFrame(dc, left, top, right, bottom, pixels, CurrentQuestionOfRoutine(AskTitle1));
 }

@@ -12,7 +12,9 @@
 #   bash scripts/test.sh                 every tier, in that order
 #   bash scripts/test.sh native web      the named tiers only
 #
-# Installs whatever is missing first. Exits non-zero on any failure.
+# Installs whatever is missing first, and builds each tier's preset, through the
+# prelude; every step's log and each tier's test log are in build/logs/. Exits
+# non-zero on any failure.
 source "$(dirname "$0")/prelude.sh"
 # A failing tier is counted, and the tiers after it still run.
 set +e
@@ -31,8 +33,8 @@ chosen=("$@")
 
 passed=0
 failed=0
-mkdir -p build
-bash scripts/install-deps.sh || { echo "could not install the build tools"; echo "0 passed, 1 failed"; exit 1; }
+mkdir -p "$build_steps_logs"
+install_deps || { echo "could not install the build tools"; echo "0 passed, 1 failed"; exit 1; }
 
 # Adds the counts of the ctest summary line ("N% tests passed, F tests failed out of T").
 count_ctest() {
@@ -51,11 +53,9 @@ count_ctest() {
 # Builds a preset and runs its tests, with any further ctest arguments.
 #   run_preset <tier> <preset> [ctest arguments...]
 run_preset() {
-    local name=$1 preset=$2 log="build/$1-tests.log"
+    local name=$1 preset=$2 log="$build_steps_logs/$1-tests.log"
     shift 2
-    echo "== $name: configure and build"
-    if ! { cmake --preset "$preset" && cmake --build --preset "$preset" -j "$(nproc)"; } >"build/$name-build.log" 2>&1; then
-        tail -n 40 "build/$name-build.log"
+    if ! build_preset "$preset"; then
         echo "$name: build failed"
         failed=$((failed + 1))
         return
@@ -69,10 +69,10 @@ run_preset() {
 # build tree, as a new user's first command would.
 tier_package() {
     echo "== package: bash scripts/package.sh"
-    if bash tests/package/check_packing.sh "$lorvan_root" >build/package-tests.log 2>&1; then
+    if bash tests/package/check_packing.sh "$lorvan_root" >"$build_steps_logs/package-tests.log" 2>&1; then
         passed=$((passed + 1))
     else
-        tail -n 40 build/package-tests.log
+        tail -n 40 "$build_steps_logs/package-tests.log"
         echo "package: failed"
         failed=$((failed + 1))
     fi

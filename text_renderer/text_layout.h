@@ -30,8 +30,21 @@ class LineBreaker {
     bool Next(TextLine& line);
 
   private:
+    // A line's end, one past its last drawn character, and where the next line
+    // starts, before the line feed that may stand there.
+    struct Span {
+        int end;
+        int resume;
+    };
+
     int LineFeedAt(int index) const; // characters of the line feed there, or 0
     int Advance(int index, int& next) const;
+    int ParagraphEnd(int start) const; // the next line feed, or the text's end
+    int FirstOverflow(int start, int paragraphEnd) const;
+    int BreakIndex(int start, int overflow, int paragraphEnd) const;
+    Span LineFrom(int start) const;
+    void Measure(TextLine& line) const; // its width, mnemonic and pen start
+    void MoveOnTo(int resume);          // past the line feed, one line down
 
     const SizedFont& font;
     const char* text;

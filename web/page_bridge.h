@@ -10,7 +10,7 @@
 void PageStart(const char* constantsJson);
 
 // Shows a modal dialog drawn by the page and waits, without blocking the page,
-// for the player's answer: a MESSAGE_ANSWER_* value. No frame runs meanwhile.
+// for the player's answer: a MSGBOX_ANSWER_* value. No frame runs meanwhile.
 int PageMessageBox(const char* text, const char* caption, unsigned style);
 
 // Whether a message box is waiting for its answer. The page may still call the

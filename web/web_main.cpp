@@ -5,11 +5,11 @@
 // or, while the next frame is not yet due, takes messages, as the exe takes one
 // after each 10 ms sleep. The pacing is on time (web/refresh_pacing.h), so every
 // refresh rate gives the cap's frame rate; after F6 a frame at every refresh.
+#include "app/display_scale.h"
 #include "app/frame_pacing.h"
 #include "app/game_state.h"
 #include "app/platform.h"
 #include "app/window_title.h"
-#include "render/display_scale.h"
 #include "render/frame_composer.h"
 #include "text_renderer/text_renderer.h"
 #include "web/base_layout.h"
@@ -61,9 +61,6 @@ void DrawAndPresentFrame() {
     // Bound anew each frame: the text state starts fresh, as on a new memory DC.
     PlatformDrawContext context;
     BindDrawContext(context, BackBuffer.data(), width, height, LAYOUT_DPI);
-    // The page's base is the exe's client area in CSS pixels, whatever size its
-    // canvas starts at; recorded before the composer would take the canvas's own.
-    RecordBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT, LAYOUT_DPI);
     const FrameReport& drawn = ComposeFrame(&context, width, height, BackBuffer.data());
 
     // The page hears of the frame's elements and answer first: presenting the
@@ -146,7 +143,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void LorvanResize(int width, int height) {
 // 1 holds the background's animation phase (the page's "Still background"), 0
 // lets it run on; every other pixel stays the game's.
 extern "C" EMSCRIPTEN_KEEPALIVE void LorvanHoldBackground(int hold) {
-    FrameComposer.holdBackground = hold != 0;
+    HoldBackground(hold != 0);
 }
 
 // Draws and presents count frames at once, without messages or pacing, for the
@@ -167,6 +164,9 @@ int main() {
     MeasureDrawnTexts(true);
     PageStart(constants);
     PageSetTitle(GAME_WINDOW_TITLE);
+    // The page's base is the exe's client area in CSS pixels, whatever size its
+    // canvas starts at.
+    UseFixedBaseLayoutSize(BASE_CLIENT_WIDTH, BASE_CLIENT_HEIGHT);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Never returns: the loop runs on the page's refreshes until the game ends.
     emscripten_set_main_loop(OnDisplayRefresh, 0, 1);

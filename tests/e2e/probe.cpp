@@ -33,7 +33,7 @@ namespace {
 const char GAME_WINDOW_CLASS[] = "LorvanMainWindow";
 const char DIALOG_CLASS[] = "#32770";
 const char POPUP_MENU_CLASS[] = "#32768";
-const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+const int MSGBOX_TEXT_ID = 0xFFFF;
 
 void PrintEscaped(const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
@@ -118,6 +118,12 @@ void PrintTitle(HWND window, const char* key) {
     PrintEscaped(text);
 }
 
+bool HasClass(HWND window, const char* name) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    return std::strcmp(className, name) == 0;
+}
+
 struct WindowSearch {
     const char* exePath;
     HWND owner;
@@ -126,9 +132,7 @@ struct WindowSearch {
 
 BOOL CALLBACK PrintGameWindow(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, GAME_WINDOW_CLASS) == 0 && StartedFrom(window, search->exePath)) {
+    if (HasClass(window, GAME_WINDOW_CLASS) && StartedFrom(window, search->exePath)) {
         PrintGeometry(window);
         PrintTitle(window, "title");
         std::printf("\n");
@@ -139,14 +143,12 @@ BOOL CALLBACK PrintGameWindow(HWND window, LPARAM data) {
 
 BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, DIALOG_CLASS) == 0 && GetWindow(window, GW_OWNER) == search->owner &&
+    if (HasClass(window, DIALOG_CLASS) && GetWindow(window, GW_OWNER) == search->owner &&
         IsWindowVisible(window)) {
         PrintGeometry(window);
         PrintTitle(window, "caption");
         char text[4096] = {};
-        GetDlgItemTextA(window, MESSAGE_BOX_TEXT_ID, text, sizeof text);
+        GetDlgItemTextA(window, MSGBOX_TEXT_ID, text, sizeof text);
         std::printf("\ttext=");
         PrintEscaped(text);
         std::printf("\n");
@@ -157,9 +159,7 @@ BOOL CALLBACK PrintMessageBox(HWND window, LPARAM data) {
 
 BOOL CALLBACK PrintPopupMenu(HWND window, LPARAM data) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, POPUP_MENU_CLASS) == 0 && IsWindowVisible(window)) {
+    if (HasClass(window, POPUP_MENU_CLASS) && IsWindowVisible(window)) {
         PrintGeometry(window);
         std::printf("\n");
         ++search->found;

@@ -203,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Pump(play, MESSAGE_KEYDOWN, KEY_F1);
             break;
         case EVENT_MESSAGE_BOX_ANSWER: {
-            const int answers[] = {MESSAGE_ANSWER_YES, MESSAGE_ANSWER_NO, MESSAGE_ANSWER_CANCEL};
+            const int answers[] = {MSGBOX_ANSWER_YES, MSGBOX_ANSWER_NO, MSGBOX_ANSWER_CANCEL};
             Fake.messageBoxAnswers.push_back(answers[reader.Byte() % 3]);
             break;
         }

@@ -81,7 +81,7 @@ int PlatformMessageBox(const char* text, const char* caption, unsigned style) {
     call.flags = style;
     Fake.calls.push_back(call);
     if (Fake.messageBoxAnswers.empty()) {
-        return MESSAGE_ANSWER_OK;
+        return MSGBOX_ANSWER_OK;
     }
     const int answer = Fake.messageBoxAnswers.front();
     Fake.messageBoxAnswers.pop_front();

@@ -64,7 +64,7 @@ struct FakePlatformState {
     std::uint32_t tick = 0;
     std::int64_t calendarSecond = 0;
     std::uint32_t tickAdvancePerSleep = 10;
-    std::deque<int> messageBoxAnswers; // answered in order; then MESSAGE_ANSWER_OK
+    std::deque<int> messageBoxAnswers; // answered in order; then MSGBOX_ANSWER_OK
     bool fileResultScripted = false;   // otherwise files are really written
     FileWriteResult scriptedFileResult = FILE_WRITTEN;
     int fontsDeletedWhileSelected = 0;

@@ -1,6 +1,7 @@
 #include "tests/support/fresh_game.h"
 
 #include "app/game_state.h"
+#include "render/fps_overlay.h"
 #include "render/frame_composer.h"
 #include "render/text_box.h"
 #include "results/results_text.h"
@@ -20,6 +21,7 @@ void StartFreshGame() {
     SaveRequested = false;
     MainWindow = nullptr;
     FrameComposer = FrameComposerState();
+    FpsOverlay = FpsOverlayState();
     TextBoxA = TextBox();
     TextBoxB = TextBox();
     CaretToggleTick = 0;

@@ -32,21 +32,20 @@ const char* BoxAnswer(const AnswerSet& answers, int screen) {
 } // namespace
 
 AnswerSet LongestAnswers() {
-    AnswerSet a;
-    Copy(a.userName, sizeof a.userName, "Maximiliana Theodora Worthing!");
-    Copy(a.dayCount, sizeof a.dayCount, "20");
-    Copy(a.peopleCount, sizeof a.peopleCount, "19");
-    Copy(a.loveName, sizeof a.loveName, "Wilhelmina Montgomery-Whitmore");
-    Copy(a.noChanceName, sizeof a.noChanceName, "Bartholomew Fitzwilliam Mowbra");
-    Copy(a.caresName, sizeof a.caresName, "Maximiliana Theodora Worthing!");
-    Copy(a.knowsYouName, sizeof a.knowsYouName, "Wilhelmina Montgomery-Whitmore");
-    Copy(a.bestFriendName, sizeof a.bestFriendName, "Bartholomew Fitzwilliam Mowbra");
-    Copy(a.loveTitle, sizeof a.loveTitle, "The Good, the Bad & the 100% Unbeatables");
-    Copy(a.lifeTitle, sizeof a.lifeTitle, "Once Upon a Time in the West, Part Three");
-    Copy(a.noChanceTitle, sizeof a.noChanceTitle, "Mammoth Warriors of the Midwinter Wastes");
-    Copy(a.mindTitle, sizeof a.mindTitle, "Wuthering Heights: Whispers & Wildmoors!");
-    Copy(a.wish, sizeof a.wish, "I wish for a castle, a pony & 100% sunshine every day!!");
-    return a;
+    // In the order the screens ask them, each as long as its screen takes.
+    return AnswerSet{"Maximiliana Theodora Worthing!",
+                     "20",
+                     "19",
+                     "Wilhelmina Montgomery-Whitmore",
+                     "Bartholomew Fitzwilliam Mowbra",
+                     "Maximiliana Theodora Worthing!",
+                     "Wilhelmina Montgomery-Whitmore",
+                     "Bartholomew Fitzwilliam Mowbra",
+                     "The Good, the Bad & the 100% Unbeatables",
+                     "Once Upon a Time in the West, Part Three",
+                     "Mammoth Warriors of the Midwinter Wastes",
+                     "Wuthering Heights: Whispers & Wildmoors!",
+                     "I wish for a castle, a pony & 100% sunshine every day!!"};
 }
 
 std::vector<GameText> CollectGameTexts(int width, int height) {

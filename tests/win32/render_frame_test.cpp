@@ -4,6 +4,7 @@
 #include "app/win32_shell.h"
 
 #include "app/game_state.h"
+#include "render/fps_overlay.h"
 #include "render/frame_composer.h"
 #include "tests/support/fresh_game.h"
 #include "tests/win32/win32_test_support.h"
@@ -165,7 +166,7 @@ TEST_F(RenderFrameOnAWindow, PresentsTheFrameAndLeavesNoObjectBehind) {
         EXPECT_EQ(RenderFrame(window), 0);
     }
     EXPECT_EQ(FrameComposer.backgroundPhase, 15);
-    EXPECT_EQ(FrameComposer.framesDrawn, 3);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 3);
 
     RECT client;
     GetClientRect(window, &client);
@@ -202,7 +203,7 @@ TEST_F(RenderFrameOnAWindow, DrawsNothingOnADestroyedWindow) {
     EXPECT_TRUE(record.made.empty());
     EXPECT_TRUE(record.windowContexts.empty());
     EXPECT_EQ(record.paintsBegun, 0);
-    EXPECT_EQ(FrameComposer.framesDrawn, 0);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 0);
     EXPECT_TRUE(AppSettings.recordBaseSize);
 }
 

@@ -21,7 +21,7 @@ export function addElement(element) {
 }
 
 export function endElements() {
-  const { role } = shared;
+  const role = shared.role;
   const edit = elements.find((element) => element.role === role.edit);
   const list = elements.find((element) => element.role === role.list);
   sayTexts(elements.filter((element) => element.role === role.text ||

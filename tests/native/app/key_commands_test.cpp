@@ -31,9 +31,9 @@ TEST_F(KeyRules, EscapeAsksTheQuitQuestionAndOnlyYesQuits) {
         int answer;
         bool postDestroy;
     } cases[] = {
-        {MESSAGE_ANSWER_YES, true},
-        {MESSAGE_ANSWER_NO, false},
-        {MESSAGE_ANSWER_CANCEL, false},
+        {MSGBOX_ANSWER_YES, true},
+        {MSGBOX_ANSWER_NO, false},
+        {MSGBOX_ANSWER_CANCEL, false},
     };
     for (const Case& c : cases) {
         ResetFake();
@@ -122,7 +122,7 @@ TEST_F(KeyRules, CharactersQueueInOrderFromTheLowByteOfTheMessage) {
 }
 
 TEST_F(KeyRules, WithoutAKeyboardStateNoCommandRunsAndNothingIsSuppressed) {
-    Fake.messageBoxAnswers.push_back(MESSAGE_ANSWER_YES);
+    Fake.messageBoxAnswers.push_back(MSGBOX_ANSWER_YES);
     const PumpOutcome outcome = ApplyKeyRules(nullptr, MESSAGE_CHAR, 'a');
     EXPECT_FALSE(outcome.postDestroy);
     EXPECT_TRUE(CallsOf(FakeCallKind::MessageBox).empty());

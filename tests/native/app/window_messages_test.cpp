@@ -42,7 +42,7 @@ TEST(WindowMessages, TheAboutBoxEndsWithTheProductPage) {
     const std::vector<FakeCall> boxes = CallsOf(FakeCallKind::MessageBox);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "About");
-    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MESSAGE_OK));
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MSGBOX_OK));
     const std::string last = "\n\nWebsite: lorvan.example/products/lorvan/lorvan.shtml";
     ASSERT_GT(boxes[0].text.size(), last.size());
     EXPECT_EQ(boxes[0].text.substr(boxes[0].text.size() - last.size()), last);

@@ -1,6 +1,6 @@
 // The layout at every display scale a Windows laptop ships with: each screen's
 // positions and font heights are the 96-dpi ones times dpi / 96.
-#include "render/display_scale.h"
+#include "app/display_scale.h"
 
 #include "render/text_box.h"
 #include "tests/support/game_player.h"

@@ -1,7 +1,6 @@
 #include "render/fps_overlay.h"
 
 #include "app/game_state.h"
-#include "render/frame_composer.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
 #include "tests/support/screen_fixture.h"
@@ -108,7 +107,7 @@ TEST_F(Overlay, CountsEachSecondIncludingTheFrameThatEndsIt) {
     for (const Step& step : steps) {
         EXPECT_EQ(FrameAt(step.second), step.shown) << "frame " << frame << " at " << step.second;
         ++frame;
-        EXPECT_EQ(FrameComposer.framesDrawn, frame);
+        EXPECT_EQ(FpsOverlay.framesDrawn, frame);
     }
     EXPECT_EQ(CallsOf(FakeCallKind::DrawText)[1].text, "Frames drawn: 11");
 }
@@ -130,7 +129,7 @@ TEST_F(Overlay, CountsOnlyFramesDrawnWithItAndRestartsAfterAPause) {
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(frameAt(51 + i / 5), "off");
     }
-    EXPECT_EQ(FrameComposer.framesDrawn, 3);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 3);
     ShowFpsOverlay = true; // back on four seconds later
     EXPECT_EQ(frameAt(55), "Current FPS: 0");
     EXPECT_EQ(frameAt(55), "Current FPS: 0");
@@ -138,7 +137,7 @@ TEST_F(Overlay, CountsOnlyFramesDrawnWithItAndRestartsAfterAPause) {
     // the other frame of 55 and the one that noticed 56.
     EXPECT_EQ(frameAt(56), "Current FPS: 2");
     EXPECT_EQ(frameAt(57), "Current FPS: 1");
-    EXPECT_EQ(FrameComposer.framesDrawn, 7);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 7);
 }
 
 } // namespace

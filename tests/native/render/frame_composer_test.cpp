@@ -1,6 +1,7 @@
 #include "render/frame_composer.h"
 
 #include "app/game_state.h"
+#include "render/fps_overlay.h"
 #include "results/results_screens.h"
 #include "screens/question_screens.h"
 #include "tests/support/fake_platform.h"
@@ -93,6 +94,16 @@ TEST_F(Composer, RecordsTheBaseSizeOnTheFirstFrameOnly) {
     EXPECT_EQ(routineCalls[0].baseHeight, 421);
 }
 
+TEST_F(Composer, AFixedBaseIsTheBaseWhateverTheFirstFrameMeasures) {
+    Fake.pixelsPerInchY = 144;
+    UseFixedBaseLayoutSize(624, 421);
+    Compose(300, 200, RecordingRoutine);
+    ASSERT_EQ(routineCalls.size(), 1u);
+    EXPECT_EQ(routineCalls[0].baseWidth, 624);
+    EXPECT_EQ(routineCalls[0].baseHeight, 421);
+    EXPECT_FALSE(AppSettings.recordBaseSize);
+}
+
 TEST_F(Composer, MovesThePhaseBy5AndRunsThroughAll256Values) {
     std::set<int> seen;
     for (int frame = 1; frame <= 256; ++frame) {
@@ -109,7 +120,7 @@ TEST_F(Composer, MovesThePhaseBy5AndRunsThroughAll256Values) {
 TEST_F(Composer, AHeldBackgroundStaysStillAndMovesOnFromWhereItWasHeld) {
     Compose(64, 48);
     Compose(64, 48);
-    FrameComposer.holdBackground = true;
+    HoldBackground(true);
     Compose(64, 48);
     const std::vector<unsigned char> held = buffer;
     EXPECT_EQ(FrameComposer.backgroundPhase, 10);
@@ -117,7 +128,7 @@ TEST_F(Composer, AHeldBackgroundStaysStillAndMovesOnFromWhereItWasHeld) {
         Compose(64, 48);
         EXPECT_EQ(buffer, held) << "frame " << frame;
     }
-    FrameComposer.holdBackground = false;
+    HoldBackground(false);
     Compose(64, 48);
     EXPECT_EQ(FrameComposer.backgroundPhase, 15);
     EXPECT_NE(buffer, held);
@@ -141,16 +152,16 @@ TEST_F(Composer, CallsTheScreenWithTheClientRectangleAfterTheBackground) {
 TEST_F(Composer, DrawsTheOverlayOnlyWhileItIsSwitchedOn) {
     Compose(300, 200);
     EXPECT_TRUE(Fake.calls.empty());
-    EXPECT_EQ(FrameComposer.framesDrawn, 0);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 0);
     ShowFpsOverlay = true;
     Compose(300, 200);
     EXPECT_EQ(CallsOf(FakeCallKind::DrawText).size(), 4u);
-    EXPECT_EQ(FrameComposer.framesDrawn, 1);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 1);
     ShowFpsOverlay = false;
     ResetFake();
     Compose(300, 200);
     EXPECT_TRUE(Fake.calls.empty());
-    EXPECT_EQ(FrameComposer.framesDrawn, 1);
+    EXPECT_EQ(FpsOverlay.framesDrawn, 1);
 }
 
 TEST_F(Composer, AScreenOutsideTheGameShowsTheBackgroundAlone) {

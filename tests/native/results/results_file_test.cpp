@@ -103,7 +103,7 @@ class ResultsFile : public ::testing::Test {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, "Unable to save results.");
         EXPECT_EQ(boxes[0].caption, "Error");
-        EXPECT_EQ(boxes[0].flags, unsigned(MESSAGE_OK | MESSAGE_ICON_ERROR));
+        EXPECT_EQ(boxes[0].flags, unsigned(MSGBOX_OK | MSGBOX_ICON_ERROR));
     }
 
     fs::path directory;
@@ -133,7 +133,7 @@ TEST_F(ResultsFile, WritesTheTenPiecesBesideTheGameAndConfirms) {
     EXPECT_EQ(boxes[0].text,
               "Results saved to:\n\n" + directory.string() + "/LorvanResults_Who_.txt");
     EXPECT_EQ(boxes[0].caption, "Results Saved");
-    EXPECT_EQ(boxes[0].flags, unsigned(MESSAGE_OK | MESSAGE_ICON_INFORMATION));
+    EXPECT_EQ(boxes[0].flags, unsigned(MSGBOX_OK | MSGBOX_ICON_INFORMATION));
 }
 
 TEST_F(ResultsFile, ASecondSaveReplacesTheFile) {

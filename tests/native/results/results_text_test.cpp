@@ -15,21 +15,11 @@ std::string Compose(const AnswerSet& answers) {
 }
 
 AnswerSet OrdinaryAnswers() {
-    AnswerSet a;
-    std::strcpy(a.userName, "Robin");
-    std::strcpy(a.dayCount, "7");
-    std::strcpy(a.peopleCount, "12");
-    std::strcpy(a.loveName, "Alex");
-    std::strcpy(a.noChanceName, "Sam");
-    std::strcpy(a.caresName, "Mum");
-    std::strcpy(a.knowsYouName, "Dad");
-    std::strcpy(a.bestFriendName, "Kim");
-    std::strcpy(a.loveTitle, "Title One");
-    std::strcpy(a.lifeTitle, "Title Two");
-    std::strcpy(a.noChanceTitle, "Title Three");
-    std::strcpy(a.mindTitle, "Title Four");
-    std::strcpy(a.wish, "a red bicycle");
-    return a;
+    // In the order the screens ask them: the name, the two numbers, the two people,
+    // the three friends, the four titles and the wish.
+    return AnswerSet{"Robin",       "7",          "12",           "Alex",      "Sam",
+                     "Mum",         "Dad",        "Kim",          "Title One", "Title Two",
+                     "Title Three", "Title Four", "a red bicycle"};
 }
 
 TEST(ResultsText, PutsEveryAnswerInItsPlace) {

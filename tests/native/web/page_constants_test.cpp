@@ -1,79 +1,123 @@
-// The numbers handed to the page must be the headers' own, under the names the
-// page looks them up by.
+// The numbers handed to the page must be the ones its modules read: a module that
+// reads a name the module never hands over gets undefined, and a name handed over
+// that nothing reads is a number kept in two places for nothing.
 #include "web/page_constants.h"
-
-#include "accessibility/accessible_screen.h"
-#include "app/key_commands.h"
-#include "res/resource.h"
-#include "app/platform.h"
-#include "web/base_layout.h"
-#include "web/page_messages.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
 
-// The number after "name": inside the object that follows "group":, or -1.
-long long ValueIn(const std::string& json, const std::string& group, const std::string& name) {
-    const std::size_t open = json.find("\"" + group + "\":{");
-    if (open == std::string::npos) {
-        return -1;
-    }
-    const std::size_t close = json.find('}', open);
-    const std::size_t at = json.find("\"" + name + "\":", open);
-    if (at == std::string::npos || at > close) {
-        return -1;
-    }
-    return std::stoll(json.substr(at + name.size() + 3));
-}
-
-TEST(PageConstants, HoldTheHeadersValuesUnderThePagesNames) {
+std::string HandedOver() {
     char out[1024];
     const std::size_t length = WritePageConstants(out, sizeof out);
-    const std::string json(out);
-    ASSERT_EQ(length, json.size());
-    const struct {
-        const char* group;
-        const char* name;
-        long long value;
-    } expected[] = {
-        {"message", "keyDown", MESSAGE_KEYDOWN},
-        {"message", "keyUp", MESSAGE_KEYUP},
-        {"message", "char", MESSAGE_CHAR},
-        {"message", "command", MESSAGE_COMMAND},
-        {"key", "back", KEY_BACK},
-        {"key", "return", KEY_RETURN},
-        {"key", "escape", KEY_ESCAPE},
-        {"key", "f1", KEY_F1},
-        {"key", "f5", KEY_F5},
-        {"key", "f6", KEY_F6},
-        {"command", "exit", IDM_FILE_EXIT},
-        {"command", "about", IDM_HELP_ABOUT},
-        {"messageBox", "typeMask", MESSAGE_TYPE_MASK},
-        {"messageBox", "yesNoCancel", MESSAGE_YES_NO_CANCEL},
-        {"messageBox", "iconError", MESSAGE_ICON_ERROR},
-        {"messageBox", "iconQuestion", MESSAGE_ICON_QUESTION},
-        {"messageBox", "iconInformation", MESSAGE_ICON_INFORMATION},
-        {"messageBox", "ok", MESSAGE_ANSWER_OK},
-        {"messageBox", "cancel", MESSAGE_ANSWER_CANCEL},
-        {"messageBox", "yes", MESSAGE_ANSWER_YES},
-        {"role", "text", static_cast<int>(AccessibleRole::Text)},
-        {"role", "edit", static_cast<int>(AccessibleRole::Edit)},
-        {"role", "list", static_cast<int>(AccessibleRole::List)},
-        {"role", "listItem", static_cast<int>(AccessibleRole::ListItem)},
-        {"messageBox", "no", MESSAGE_ANSWER_NO},
-        {"baseClient", "width", BASE_CLIENT_WIDTH},
-        {"baseClient", "height", BASE_CLIENT_HEIGHT},
-    };
-    for (const auto& e : expected) {
-        EXPECT_EQ(ValueIn(json, e.group, e.name), e.value) << e.group << "." << e.name;
-    }
-    EXPECT_EQ(json.front(), '{');
-    EXPECT_EQ(json.back(), '}');
+    EXPECT_GT(length, 0u);
+    return std::string(out, length);
+}
 
-    // A buffer too small gives nothing rather than a cut text the page cannot parse.
+// The names in the JSON text, as the page spells them: "group.name", or "name"
+// for a value outside any group.
+std::set<std::string> NamesIn(const std::string& json) {
+    std::set<std::string> names;
+    std::string group;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (json[i] == '}') {
+            group.clear();
+        }
+        if (json[i] != '"') {
+            continue;
+        }
+        const std::size_t close = json.find('"', i + 1);
+        const std::string text = json.substr(i + 1, close - i - 1);
+        i = close;
+        if (json.compare(close + 1, 2, ":{") == 0) {
+            group = text;
+        } else if (json.compare(close + 1, 1, ":") == 0) {
+            names.insert(group.empty() ? text : group + "." + text);
+        }
+    }
+    return names;
+}
+
+// The names one module reads: "shared.group.name" and "shared.name" as written,
+// and the members read through a group held in a constant ("const box =
+// shared.messageBox; box.ok") or taken apart ("const { width } = shared.baseClient").
+std::set<std::string> NamesReadIn(const std::string& script) {
+    std::set<std::string> names;
+    std::set<std::string> heldGroups;
+    const std::regex held(R"((?:const|let)\s+(\w+)\s*=\s*shared\.(\w+)\s*;)");
+    for (std::sregex_iterator m(script.begin(), script.end(), held), end; m != end; ++m) {
+        const std::string alias = (*m)[1], group = (*m)[2];
+        heldGroups.insert(group);
+        // Not a file name such as "./message-box.js".
+        const std::regex member(R"((?:^|[\s(\[!,{=&|?:+;]))" + alias + R"(\.(\w+))");
+        for (std::sregex_iterator r(script.begin(), script.end(), member); r != end; ++r) {
+            names.insert(group + "." + (*r)[1].str());
+        }
+    }
+    const std::regex takenApart(R"((?:const|let)\s*\{([^}]*)\}\s*=\s*shared\.(\w+))");
+    for (std::sregex_iterator m(script.begin(), script.end(), takenApart), end; m != end; ++m) {
+        const std::string members = (*m)[1], group = (*m)[2];
+        heldGroups.insert(group);
+        const std::regex name(R"((\w+)\s*(?::[^,]*)?(?:,|$))");
+        for (std::sregex_iterator r(members.begin(), members.end(), name); r != end; ++r) {
+            names.insert(group + "." + (*r)[1].str());
+        }
+    }
+    const std::regex path(R"(\bshared\.(\w+)(?:\.(\w+))?)");
+    for (std::sregex_iterator m(script.begin(), script.end(), path), end; m != end; ++m) {
+        if ((*m)[2].matched) {
+            names.insert((*m)[1].str() + "." + (*m)[2].str());
+        } else if (heldGroups.count((*m)[1]) == 0) {
+            names.insert((*m)[1]);
+        }
+    }
+    return names;
+}
+
+// Every name the page's modules read, with a module that reads it.
+std::map<std::string, std::string> NamesThePageReads() {
+    std::map<std::string, std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(LORVAN_SITE_DIR)) {
+        if (entry.path().extension() != ".js") {
+            continue;
+        }
+        std::ifstream file(entry.path());
+        std::stringstream script;
+        script << file.rdbuf();
+        for (const std::string& name : NamesReadIn(script.str())) {
+            names.emplace(name, entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
+TEST(PageConstants, HandOverExactlyTheNamesThePagesModulesRead) {
+    const std::set<std::string> handedOver = NamesIn(HandedOver());
+    const std::map<std::string, std::string> read = NamesThePageReads();
+    ASSERT_FALSE(read.empty());
+    for (const auto& [name, module] : read) {
+        EXPECT_EQ(handedOver.count(name), 1u)
+            << module << " reads shared." << name << ", which the module does not hand over";
+    }
+    for (const std::string& name : handedOver) {
+        EXPECT_EQ(read.count(name), 1u)
+            << "shared." << name << " is handed over, but no module reads it";
+    }
+}
+
+TEST(PageConstants, ABufferTooSmallGivesNothingRatherThanACutText) {
+    char out[1024];
+    const std::size_t length = WritePageConstants(out, sizeof out);
+    ASSERT_EQ(length, std::string(out).size());
+    EXPECT_EQ(out[0], '{');
     EXPECT_EQ(WritePageConstants(out, length), 0u);
     EXPECT_STREQ(out, "");
     char one[1] = {'x'};

@@ -6,10 +6,15 @@
 // position and font height is its 96-dpi value times the client size over the
 // base. Fonts are sized at 96 dpi for the same reason; what a screen draws in
 // fixed pixels (borders, the caret, the frame-rate overlay) is scaled by
-// DisplayPixels.
+// DisplayPixels. The Win32 shell sizes its window by the same conversions.
 #pragma once
 
 enum { LAYOUT_DPI = 96 };
+
+// (a * b) / c rounded to the nearest integer, halves away from zero, with a 64-bit
+// intermediate; -1 when c is 0 or the result does not fit in -2^31+1 .. 2^31-1,
+// as Win32's MulDiv.
+int MulDivRounded(int a, int b, int c);
 
 // Display pixels in layout units, rounded to the nearest; a dpi of 0 or less counts
 // as 96.
@@ -18,9 +23,3 @@ int PixelsToLayoutUnits(int pixels, int dpi);
 // Layout units in display pixels, rounded to the nearest (halves away from zero);
 // a dpi of 0 or less counts as 96.
 int DisplayPixels(int units, int dpi);
-
-// While the base is still to be recorded (AppSettings.recordBaseSize), records a
-// client area of width by height display pixels at dpi as the base, in layout
-// units, and says it is recorded. The exe's first frame records its client area
-// this way; the page records its fixed base before its first frame.
-void RecordBaseLayoutSize(int width, int height, int dpi);
