@@ -17,6 +17,7 @@
 #include "web/page_bridge.h"
 #include "web/page_constants.h"
 #include "web/page_messages.h"
+#include "web/page_pump.h"
 #include "web/refresh_pacing.h"
 #include "web/screen_text.h"
 #include "web/shareable_results.h"
@@ -127,6 +128,11 @@ void OnDisplayRefresh() {
 // when the message was queued, 0 when it was dropped.
 extern "C" EMSCRIPTEN_KEEPALIVE int LorvanPost(unsigned message, unsigned wParam) {
     return PostPageMessage(message, wParam) ? 1 : 0;
+}
+
+// Lets go of every key the game holds down, when the page loses the keyboard.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanReleaseKeys() {
+    ReleasePageKeys();
 }
 
 // How many more whole key strokes the queue takes now.
