@@ -42,7 +42,7 @@ FEATURES = {
 }
 ENGINES = sorted(FEATURES)
 
-KEY_NAMES = ["Return", "BackSpace", "Escape", "Tab", "Control", "F1", "F5", "F6"]
+KEY_NAMES = ["Return", "BackSpace", "Escape", "Tab", "Control", "Alt", "F1", "F5", "F6"]
 
 
 def start_xvfb(width, height):
@@ -85,8 +85,8 @@ class SeleniumDriver:
     def _selenium_keys(self):
         from selenium.webdriver.common.keys import Keys
         return {"Return": Keys.ENTER, "BackSpace": Keys.BACKSPACE, "Escape": Keys.ESCAPE,
-                "Tab": Keys.TAB, "Control": Keys.CONTROL, "F1": Keys.F1, "F5": Keys.F5,
-                "F6": Keys.F6}
+                "Tab": Keys.TAB, "Control": Keys.CONTROL, "Alt": Keys.ALT, "F1": Keys.F1,
+                "F5": Keys.F5, "F6": Keys.F6}
 
     def open(self, url):
         self.driver.get(url)
@@ -114,6 +114,17 @@ class SeleniumDriver:
     def click(self, x, y):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
         builder = ActionBuilder(self.driver)
+        builder.pointer_action.move_to_location(int(x), int(y))
+        builder.pointer_action.click()
+        builder.perform()
+
+    def tap(self, x, y):
+        """A finger's tap: touch pointer events, as a touch screen gives them."""
+        from selenium.webdriver.common.actions import interaction
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        builder = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH,
+                                                                "finger"))
         builder.pointer_action.move_to_location(int(x), int(y))
         builder.pointer_action.click()
         builder.perform()
@@ -262,6 +273,9 @@ class FirefoxDriver:
 
     def click(self, x, y):
         self._call("click", x=x, y=y)
+
+    def tap(self, x, y):
+        self._call("tap", x=x, y=y)
 
     def screenshot(self):
         return base64.b64decode(self._call("screenshot"))

@@ -2,12 +2,13 @@
 // calls on the page (LorvanPage) before lorvan.js runs. Everything the game
 // decides stays in the WebAssembly module; the page's modules only translate
 // between the browser and the game's window messages, one job each.
-import { focusAnswerField, followGameAnswer, setAnswerBox, setAnswerField,
+import { answerFieldName, followGameAnswer, setAnswerBox, setAnswerField,
   startAnswerField } from "./answer-field.js";
 import { shared, takeSharedConstants } from "./constants.js";
 import { download } from "./downloads.js";
 import { post, postKeyStroke, session } from "./game-session.js";
 import { listenToKeys } from "./keyboard.js";
+import { giveKeysToGame, startKeysHome } from "./keys-home.js";
 import { closeMenus, onMenuItem, startMenus } from "./menus.js";
 import { showMessageBox } from "./message-box.js";
 import { registerOfflineCache } from "./offline.js";
@@ -21,6 +22,10 @@ import { startWindowSize } from "./window-size.js";
 const canvas = document.getElementById("game");
 const answerField = document.getElementById("answer");
 const endedNotice = document.getElementById("ended");
+// Whether the first frame has been presented, and till then the first screen's
+// texts (see present).
+let started = false;
+let firstScreenText = null;
 
 function showEnded(paragraphs) {
   session.ended = true;
@@ -55,13 +60,35 @@ globalThis.LorvanPage = {
   present(pixels, width, height) {
     presentFrame(pixels, width, height);
     followGameAnswer();
+    if (!started) {
+      // The first screen: the answer field has had the keys and the question's
+      // name since the page loaded (index.html), so a screen reader has said the
+      // question; the live region says the rest of the screen. The keys go to
+      // the game unless the player has taken them to a control meanwhile.
+      started = true;
+      if (!document.activeElement || document.activeElement === document.body) {
+        giveKeysToGame();
+      }
+      if (firstScreenText !== null) {
+        setScreenText(firstScreenText,
+          document.activeElement === answerField ? answerFieldName() : null);
+      }
+    }
   },
   download,
-  setScreenText,
+  setScreenText(joined) {
+    if (!started) {
+      firstScreenText = joined;
+    } else {
+      setScreenText(joined);
+    }
+  },
   // Shown while the results screen shows, whose texts the screen's are then.
   setShareableResults(text) {
     setShareableResults(text);
-    showResults(text === "" ? "" : screenTexts().join("\n"));
+    if (showResults(text === "" ? "" : screenTexts().join("\n"))) {
+      giveKeysToGame();
+    }
   },
   setAnswerField,
   setAnswerBox,
@@ -92,11 +119,11 @@ globalThis.Module = {
   },
   onRuntimeInitialized: () => {
     session.ready = true;
-    focusAnswerField();
   },
 };
 
 listenToKeys([answerField, resultsSection()]);
+startKeysHome();
 startAnswerField();
 startMenus();
 startShare();

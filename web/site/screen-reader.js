@@ -24,9 +24,11 @@ export function sayTexts(texts) {
   region.replaceChildren(block);
 }
 
-// The screen's texts as the module hands them over, one string.
-export function setScreenText(joined) {
-  sayTexts(joined === "" ? [] : joined.split(shared.screenTextSeparator));
+// The screen's texts as the module hands them over, one string, but for a text
+// the focus says as it arrives with the screen (saidByFocus), said once.
+export function setScreenText(joined, saidByFocus = null) {
+  const texts = joined === "" ? [] : joined.split(shared.screenTextSeparator);
+  sayTexts(texts.filter((text) => text !== saidByFocus));
 }
 
 // The texts the region holds, for the results list.
