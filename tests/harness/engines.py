@@ -111,23 +111,17 @@ class SeleniumDriver:
                 actions.send_keys(key)
         actions.perform()
 
-    def click(self, x, y):
+    def click(self, x, y, pointer="mouse"):
+        """A click, or a finger's tap (pointer "touch")."""
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        builder = ActionBuilder(self.driver)
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        builder = ActionBuilder(self.driver, mouse=PointerInput(pointer, pointer))
         builder.pointer_action.move_to_location(int(x), int(y))
         builder.pointer_action.click()
         builder.perform()
 
     def tap(self, x, y):
-        """A finger's tap: touch pointer events, as a touch screen gives them."""
-        from selenium.webdriver.common.actions import interaction
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
-        builder = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH,
-                                                                "finger"))
-        builder.pointer_action.move_to_location(int(x), int(y))
-        builder.pointer_action.click()
-        builder.perform()
+        self.click(x, y, "touch")
 
     def screenshot(self):
         return self.driver.get_screenshot_as_png()

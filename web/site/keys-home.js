@@ -6,11 +6,11 @@
 // screen to the answer field, which takes the typing. Only an open box keeps
 // them, and once the game has ended nothing takes them.
 //
-// Both take the focus as a whole, never at a place a screen reader could reach
-// by reading: Orca, when what it was on has gone (a box that closed), looks for
-// its place again at the focus and goes there without a word. The answer field,
-// a text field, it still announces; the results' heading it took silently, as
-// the place it had found itself; the results' region it announces.
+// The results take the focus as their region, not their heading. When what Orca
+// was on has gone (a box that closed), it finds its place again from the focus,
+// without a word: a focused heading is that place itself, so Orca took its
+// focus as nothing new and said nothing; the region around that place it says.
+// A text field it says either way.
 import { session } from "./game-session.js";
 import { resultsSection, resultsShown } from "./results-list.js";
 
