@@ -2,7 +2,6 @@
 
 #include "app/game_state.h"
 #include "app/key_commands.h"
-#include "web/page_window.h"
 
 #include <cstring>
 
@@ -55,7 +54,10 @@ void Append(unsigned message, unsigned wParam) {
 
 bool PostPageMessage(unsigned message, unsigned wParam) {
     const unsigned key = wParam & 0xFF;
-    if (message == MESSAGE_KEYUP && KeyUpOwed[key]) {
+    if (message == MESSAGE_KEYUP) {
+        if (!KeyUpOwed[key]) {
+            return false;
+        }
         KeyUpOwed[key] = false; // its place was kept
         --KeyUpsOwed;
         Append(message, wParam);
@@ -75,6 +77,14 @@ bool PostPageMessage(unsigned message, unsigned wParam) {
     return true;
 }
 
+void ReleasePageKeys() {
+    for (unsigned key = 0; key < 256; ++key) {
+        if (KeyUpOwed[key]) {
+            PostPageMessage(MESSAGE_KEYUP, key);
+        }
+    }
+}
+
 void PostGameMessage(unsigned message) {
     Append(message, 0);
 }
@@ -88,26 +98,26 @@ bool PageInputPending() {
     return QueueLength > 0 || KeyBuffer[0] != '\0';
 }
 
-bool PumpPageMessage() {
+bool RemovePageMessage(RemovedPageMessage& removed) {
     if (QueueLength == 0) {
         return false;
     }
-    const PageMessage removed = Queue[QueueHead];
+    const PageMessage taken = Queue[QueueHead];
     QueueHead = (QueueHead + 1) % QUEUE_CAPACITY;
     --QueueLength;
 
     // The key state counts every message removed so far, this one included.
-    if (removed.message == MESSAGE_KEYDOWN) {
-        KeyState[removed.wParam & 0xFF] = 0x80;
-    } else if (removed.message == MESSAGE_KEYUP) {
-        KeyState[removed.wParam & 0xFF] = 0;
+    if (taken.message == MESSAGE_KEYDOWN) {
+        KeyState[taken.wParam & 0xFF] = 0x80;
+    } else if (taken.message == MESSAGE_KEYUP) {
+        KeyState[taken.wParam & 0xFF] = 0;
     }
-    const PumpOutcome outcome = ApplyKeyRules(KeyState, removed.message, removed.wParam);
+    const PumpOutcome outcome = ApplyKeyRules(KeyState, taken.message, taken.wParam);
     if (outcome.postDestroy) {
         PostGameMessage(MESSAGE_DESTROY);
     }
-    PageWindowProc(removed.message, removed.wParam);
-    return outcome.isQuit;
+    removed = RemovedPageMessage{taken.message, taken.wParam, outcome.isQuit};
+    return true;
 }
 
 void ForgetKeysAfterBox() {

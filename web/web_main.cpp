@@ -18,6 +18,7 @@
 #include "web/page_constants.h"
 #include "web/page_accessibility.h"
 #include "web/page_messages.h"
+#include "web/page_pump.h"
 #include "web/refresh_pacing.h"
 #include "web/shareable_results.h"
 
@@ -121,6 +122,11 @@ void OnDisplayRefresh() {
 // when the message was queued, 0 when it was dropped.
 extern "C" EMSCRIPTEN_KEEPALIVE int LorvanPost(unsigned message, unsigned wParam) {
     return PostPageMessage(message, wParam) ? 1 : 0;
+}
+
+// Lets go of every key the game holds down, when the page loses the keyboard.
+extern "C" EMSCRIPTEN_KEEPALIVE void LorvanReleaseKeys() {
+    ReleasePageKeys();
 }
 
 // How many more whole key strokes the queue takes now.

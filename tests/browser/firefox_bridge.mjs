@@ -12,7 +12,7 @@ let page = null;
 // Keys in the tests' own names, as puppeteer names them; characters stay as they are.
 const KEY_NAMES = {
   Return: "Enter", BackSpace: "Backspace", Escape: "Escape", Tab: "Tab",
-  Control: "Control", F1: "F1", F5: "F5", F6: "F6",
+  Control: "Control", Alt: "Alt", F1: "F1", F5: "F5", F6: "F6",
 };
 
 const operations = {
@@ -69,6 +69,10 @@ const operations = {
   },
   async click({ x, y }) {
     await page.mouse.click(x, y);
+    return null;
+  },
+  async tap({ x, y }) {
+    await page.touchscreen.tap(x, y);
     return null;
   },
   async screenshot() {

@@ -278,11 +278,18 @@ class Page:
                    for step in (("press", "BackSpace" if character == "\b" else character),
                                 ("pause", pause))])
 
+    def centre_of(self, selector):
+        """The middle of the first element matching selector, in CSS pixels."""
+        return self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2]", selector)
+
     def click_element(self, selector):
         """A real click in the middle of the first element matching selector."""
-        centre = self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
-                         "return [r.left + r.width / 2, r.top + r.height / 2]", selector)
-        self.driver.click(*centre)
+        self.driver.click(*self.centre_of(selector))
+
+    def tap_element(self, selector):
+        """A finger's tap in the middle of the first element matching selector."""
+        self.driver.tap(*self.centre_of(selector))
 
     def find_text(self, selector, text):
         """The centre of the first visible element of selector whose text starts

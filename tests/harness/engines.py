@@ -42,7 +42,7 @@ FEATURES = {
 }
 ENGINES = sorted(FEATURES)
 
-KEY_NAMES = ["Return", "BackSpace", "Escape", "Tab", "Control", "F1", "F5", "F6"]
+KEY_NAMES = ["Return", "BackSpace", "Escape", "Tab", "Control", "Alt", "F1", "F5", "F6"]
 
 
 def start_xvfb(width, height):
@@ -85,8 +85,8 @@ class SeleniumDriver:
     def _selenium_keys(self):
         from selenium.webdriver.common.keys import Keys
         return {"Return": Keys.ENTER, "BackSpace": Keys.BACKSPACE, "Escape": Keys.ESCAPE,
-                "Tab": Keys.TAB, "Control": Keys.CONTROL, "F1": Keys.F1, "F5": Keys.F5,
-                "F6": Keys.F6}
+                "Tab": Keys.TAB, "Control": Keys.CONTROL, "Alt": Keys.ALT, "F1": Keys.F1,
+                "F5": Keys.F5, "F6": Keys.F6}
 
     def open(self, url):
         self.driver.get(url)
@@ -111,12 +111,17 @@ class SeleniumDriver:
                 actions.send_keys(key)
         actions.perform()
 
-    def click(self, x, y):
+    def click(self, x, y, pointer="mouse"):
+        """A click, or a finger's tap (pointer "touch")."""
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        builder = ActionBuilder(self.driver)
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        builder = ActionBuilder(self.driver, mouse=PointerInput(pointer, pointer))
         builder.pointer_action.move_to_location(int(x), int(y))
         builder.pointer_action.click()
         builder.perform()
+
+    def tap(self, x, y):
+        self.click(x, y, "touch")
 
     def screenshot(self):
         return self.driver.get_screenshot_as_png()
@@ -262,6 +267,9 @@ class FirefoxDriver:
 
     def click(self, x, y):
         self._call("click", x=x, y=y)
+
+    def tap(self, x, y):
+        self._call("tap", x=x, y=y)
 
     def screenshot(self):
         return base64.b64decode(self._call("screenshot"))

@@ -45,7 +45,7 @@ class AuditingIntroduction:
         if not self.audited:
             self.audited = True
             self.page.wait_for_screen_text("the introduction",
-                                           lambda t: t and NAME_SCREEN_TEXTS[1] not in t)
+                                           lambda t: t and NAME_SCREEN_TEXTS[0] not in t)
             check_accessibility(self.page, "the introduction")
 
 
@@ -71,12 +71,12 @@ def audit_first_screen_and_quit_question(page):
 
 def check_results_list(page, texts):
     """The results stay on the page as a list of their lines under a heading,
-    which has the focus."""
+    in a region that has the focus."""
     lines = [line for text in texts for line in text.split("\n") if line.strip()]
     listed = page.js("return Array.from(document.querySelectorAll('#results-lines li'),"
                      " (item) => item.textContent)")
     check(listed == lines, "the results list holds %s, not %s" % (listed, lines))
-    check(page.js(FOCUSED) == "results-heading", "the focus is on %r, not the results' heading"
+    check(page.js(FOCUSED) == "results", "the focus is on %r, not the results"
           % page.js(FOCUSED))
 
 

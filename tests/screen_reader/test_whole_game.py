@@ -3,14 +3,17 @@ in a real browser window, every key typed from the moment the page has loaded,
 with no screen-reader command and no click. Each step waits for what Orca
 says, and the game is judged by that speech alone:
 
+- the first screen is said once, the answer field named by its question;
 - the first letters reach the game (the results greet the player by them);
 - each new screen's text is said once, and the introduction's greeting inside
   its sentence;
 - the typed answer is said;
 - the quit question and the About box are said, and after either the typing
-  reaches the game;
+  reaches the game; so does the quit question opened once the screen has been
+  said and answered after a pause, on a screen where nothing has been typed;
 - the thinking messages and the results are each said once;
-- the results list is read line by line with the reading keys.
+- the results list is read line by line with the reading keys, and a box
+  answered there after a pause leads back to it.
 
     PYTHONPATH=tests python3 tests/screen_reader/test_whole_game.py \\
         --browser firefox --site build/web/web/site --out /tmp/orca
@@ -20,6 +23,7 @@ import argparse
 import os
 import sys
 import tempfile
+import time
 
 from harness.browser import TestServer
 from harness.game_texts import NAME_SCREEN_TEXTS, QUIT_QUESTION, THINKING_MESSAGES
@@ -28,6 +32,8 @@ from orca_session import OrcaSession, SpeechTimeout
 
 # A person's pace, and slow enough for the game's one character a frame.
 TYPING_DELAY_MS = 150
+# How long a player thinks before answering a box, once its speech has ended.
+PAUSE_S = 3
 PLAYER = "Robin"
 # Each question after the introduction: a text only its screen says, and the answer.
 QUESTIONS = [
@@ -45,7 +51,7 @@ QUESTIONS = [
     ("make a wish", "a kite"),
 ]
 RESULTS_FIRST_LINE = "Here are your results:"
-RESULTS_HEADING = "Your results heading"
+RESULTS_REGION = "Your results region"
 SAVED = "Results saved to:"
 ABOUT_TEXT = "a word game of names, numbers, movies and one wish"
 
@@ -128,10 +134,29 @@ def answer_question(player, answer):
     return mark
 
 
+def box_answered_late(player, key, in_box, answer, after, what):
+    """A box opened once the screen has been said, and answered after a pause:
+    Orca says in_box, then what after(utterances) holds for."""
+    player.speech.wait_for_quiet()
+    mark = player.speech.mark()
+    player.key(key)
+    player.hears(in_box, mark)
+    player.speech.wait_for_quiet()
+    time.sleep(PAUSE_S)
+    mark = player.speech.mark()
+    player.key(answer)
+    player.speech.wait_for(what, after, mark, timeout=10)
+
+
 def play(player):
     speech = player.speech
     player.hears(NAME_SCREEN_TEXTS[0], 0, timeout=40)
     speech.wait_for_quiet()
+    said = speech.since(0)
+    for text in NAME_SCREEN_TEXTS:
+        player.said_once(text, said, "the first screen")
+    player.check(any(u.startswith(NAME_SCREEN_TEXTS[1] + " entry") for u in said),
+                 "the answer field was not named by the question: %s" % said)
     # The first letters: half the name, the quit question, Cancel, the rest.
     mark = speech.mark()
     player.type(PLAYER[:3])
@@ -173,6 +198,10 @@ def play(player):
     for marker, answer in QUESTIONS:
         player.hears(marker, mark)
         screens.append((marker, mark))
+        if marker == "second number":  # nothing typed on it yet: Cancel, then typing
+            screens.append((None, speech.mark()))  # the box and after: said again
+            box_answered_late(player, "Escape", QUIT_QUESTION[1], "Escape", lambda s: any(
+                "entry" in u for u in s) and "Focus mode" in s, "the answer field, focus mode")
         mark = answer_question(player, answer)
     screens.append((THINKING_MESSAGES[0], mark))
 
@@ -185,7 +214,8 @@ def play(player):
     player.check(any("Hey %s," % PLAYER in u for u in said),
                  "the results do not greet %s: the first letters were lost" % PLAYER)
     for (text, start), (_, end) in zip(screens, screens[1:]):
-        player.said_once(text, speech.said[start:end], "the screen of %r" % text)
+        if text is not None:
+            player.said_once(text, speech.said[start:end], "the screen of %r" % text)
 
     # The results list, line by line with the reading keys.
     lines = []
@@ -193,17 +223,15 @@ def play(player):
         mark = speech.mark()
         player.key("Down")
         lines.append(speech.wait_for("a line of the results", lambda s: len(s) > 0, mark))
-    expected = [RESULTS_FIRST_LINE, "You must inform", "The one that you LOVE is: Ann"]
+    # The digits typed after the late Cancel reached the game.
+    expected = [RESULTS_FIRST_LINE, "You must inform 7 people about me within 12 days",
+                "The one that you LOVE is: Ann"]
     player.check(all(any(e in u for u in line) for e, line in zip(expected, lines)),
                  "Down read %s, not the results' lines %s" % (lines, expected))
 
-    # F1 saves from the list, the box is heard, and OK leads back to the list.
-    mark = speech.mark()
-    player.key("F1")
-    player.hears(SAVED, mark)
-    mark = speech.mark()
-    player.key("Return")
-    player.hears(RESULTS_HEADING, mark)
+    # F1 saves from the list, the box is heard, and OK after a pause leads back.
+    box_answered_late(player, "F1", SAVED, "Return",
+                      lambda s: any(RESULTS_REGION in u for u in s), "the results")
 
 
 def main():

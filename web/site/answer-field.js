@@ -27,7 +27,12 @@ function show(value) {
   field.setSelectionRange(value.length, value.length);
 }
 
+// Typing before the game runs waits in the field: the field has the keys, and a
+// screen reader asks for the answer, from the moment the page has loaded.
 function takeChange() {
+  if (!session.ready) {
+    return;
+  }
   const value = field.value;
   let common = 0;
   while (common < taken.length && common < value.length && value[common] === taken[common]) {
@@ -37,10 +42,14 @@ function takeChange() {
   taken = value;
 }
 
-// Called with every frame presented: the game's answer, once nothing typed is
-// still on its way to the game, nor in the field and not yet given to it (a
-// composition, or one that has just ended).
+// Called with every frame presented: first what was typed and not yet given to
+// the game; then the game's answer, once nothing typed is still on its way to
+// the game, nor in the field and not yet given to it (a composition, or one that
+// has just ended).
 export function followGameAnswer() {
+  if (!composing && field.value !== taken) {
+    takeChange();
+  }
   if (!composing && field.value === taken && field.value !== gameAnswer && session.ready &&
       !globalThis.Module._LorvanInputPending()) {
     show(gameAnswer);
@@ -52,6 +61,11 @@ export function setAnswerField(question, answer) {
   field.setAttribute("aria-label", question || document.title);
   gameAnswer = answer;
   followGameAnswer();
+}
+
+// The field's name: the question, or the page's title on screens that ask none.
+export function answerFieldName() {
+  return field.getAttribute("aria-label");
 }
 
 // The game's text box in canvas pixels.
@@ -76,12 +90,6 @@ function placeField() {
   field.style.setProperty("height", Math.max(height, 1) + "px");
 }
 
-export function focusAnswerField() {
-  if (!session.ended) {
-    field.focus({ preventScroll: true });
-  }
-}
-
 export function startAnswerField() {
   show("");
   field.addEventListener("input", (event) => {
@@ -101,11 +109,5 @@ export function startAnswerField() {
         takeChange();
       }
     }, 0);
-  });
-  // A tap or a click on the game gives the field the keys; a tap also brings up
-  // the on-screen keyboard.
-  canvas.addEventListener("pointerdown", (event) => {
-    event.preventDefault();
-    focusAnswerField();
   });
 }

@@ -35,6 +35,14 @@ export function postKeyStroke(virtualKey, character) {
   return true;
 }
 
+// Lets go of every key the game holds down: a key-up for each key-down it took
+// whose own key-up has not come, as when it loses the keyboard.
+export function releaseKeys() {
+  if (accepting()) {
+    globalThis.Module._LorvanReleaseKeys();
+  }
+}
+
 // How many more whole key strokes the game's queue takes now.
 export function keyStrokeRoom() {
   return accepting() ? globalThis.Module._LorvanKeyStrokeRoom() : 0;

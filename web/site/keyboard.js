@@ -1,13 +1,10 @@
 // The keys and the typing, as the game's window messages: key-downs and key-ups,
 // the control characters Windows makes of Backspace, Enter and Escape, and the
-// characters the answer field took. The one record of the keys held and the one
-// filter of typed characters.
+// characters the answer field took. The one filter of typed characters. Which
+// keys are held is the game's queue's to know: it takes a key-up only for a
+// key-down it took, and lets go of them all when asked (releaseKeys).
 import { shared } from "./constants.js";
-import { keyStrokeRoom, post, postKeyStroke, session } from "./game-session.js";
-import { openMenuByMnemonic } from "./menus.js";
-
-// The keys whose key-down was taken by the game and whose key-up it still awaits.
-const heldKeys = new Set();
+import { keyStrokeRoom, post, postKeyStroke, releaseKeys, session } from "./game-session.js";
 
 function controlCharacter(key) {
   switch (key) {
@@ -63,7 +60,8 @@ function virtualKeyOf(event) {
 }
 
 function onKeyDown(event) {
-  if (session.dialogOpen || session.ended) {
+  // A key the page took for itself (Alt and a menu's letter) is not the game's.
+  if (session.dialogOpen || session.ended || event.defaultPrevented) {
     return;
   }
   // An on-screen keyboard reports its keys as code 229; its text arrives as input.
@@ -73,7 +71,7 @@ function onKeyDown(event) {
   // macOS sends no key-up for a key released while Cmd is down, so no key is
   // pressed for the game under Cmd, and the keys already down are let go.
   if (event.metaKey) {
-    releaseHeldKeys();
+    releaseKeys();
     return;
   }
   // Tab leaves the game for the menu bar, as keyboard users expect of a page;
@@ -81,21 +79,13 @@ function onKeyDown(event) {
   if (event.key === "Tab") {
     return;
   }
-  if (event.altKey && !event.ctrlKey && event.code.startsWith("Key") &&
-      openMenuByMnemonic(event.code.slice(3).toLowerCase())) {
-    event.preventDefault();
-    return;
-  }
   // A typed character reaches the game through the answer field's change; the
   // key itself goes as its key-down, and Backspace, Enter and Escape with the
   // character Windows makes of them.
   const virtualKey = virtualKeyOf(event);
   const character = controlCharacter(event.key);
-  if (post(shared.message.keyDown, virtualKey)) {
-    heldKeys.add(virtualKey);
-    if (character >= 0) {
-      post(shared.message.char, character);
-    }
+  if (post(shared.message.keyDown, virtualKey) && character >= 0) {
+    post(shared.message.char, character);
   }
   if (GAME_KEYS.has(event.key)) {
     event.preventDefault();
@@ -103,23 +93,7 @@ function onKeyDown(event) {
 }
 
 function onKeyUp(event) {
-  const virtualKey = virtualKeyOf(event);
-  if (heldKeys.delete(virtualKey)) {
-    post(shared.message.keyUp, virtualKey);
-  }
-}
-
-// A key still held when the game loses the keyboard would stay down for ever.
-export function releaseHeldKeys() {
-  for (const virtualKey of heldKeys) {
-    post(shared.message.keyUp, virtualKey);
-  }
-  heldKeys.clear();
-}
-
-// A message box takes the key-ups of the keys held while it opens, as in the exe.
-export function forgetHeldKeys() {
-  heldKeys.clear();
+  post(shared.message.keyUp, virtualKeyOf(event));
 }
 
 // The keys go to the game from the places that are the game's: the answer field,
@@ -133,14 +107,14 @@ export function listenToKeys(gameTargets) {
       onKeyDown(event);
     }
   });
-  document.addEventListener("keyup", (event) => {
-    if (isGameTarget(event.target)) {
-      onKeyUp(event);
-    }
-  });
+  // A key-up goes to the game from anywhere on the page: its queue takes only
+  // those of the key-downs it took, and a key pressed in the game and released
+  // on a menu (Alt, after Alt and a menu's letter) is let go of for the game too.
+  document.addEventListener("keyup", onKeyUp);
+  // A key still held when the game loses the keyboard would stay down for ever.
   document.addEventListener("focusout", (event) => {
     if (isGameTarget(event.target)) {
-      releaseHeldKeys();
+      releaseKeys();
     }
   });
   // Wherever the keyboard is on the page, F1, F5 and F6 belong to the game: the

@@ -2,18 +2,19 @@
 // calls on the page (LorvanPage) before lorvan.js runs. Everything the game
 // decides stays in the WebAssembly module; the page's modules only translate
 // between the browser and the game's window messages, one job each.
-import { focusAnswerField, followGameAnswer, setAnswerField,
+import { answerFieldName, followGameAnswer, setAnswerField,
   startAnswerField } from "./answer-field.js";
 import { shared, takeSharedConstants } from "./constants.js";
 import { download } from "./downloads.js";
 import { post, postKeyStroke, session } from "./game-session.js";
 import { listenToKeys } from "./keyboard.js";
+import { giveKeysToGame, startKeysHome } from "./keys-home.js";
 import { closeMenus, onMenuItem, startMenus } from "./menus.js";
 import { showMessageBox } from "./message-box.js";
 import { registerOfflineCache } from "./offline.js";
 import { frameStats, present as presentFrame } from "./presenter.js";
 import { resultsSection, showResults } from "./results-list.js";
-import { addElement, endElements, startElements } from "./screen-elements.js";
+import { addElement, showElements, startElements } from "./screen-elements.js";
 import { sayTexts } from "./screen-reader.js";
 import { setShareableResults, startShare } from "./share.js";
 import { startStillBackground } from "./still-background.js";
@@ -22,6 +23,10 @@ import { startWindowSize } from "./window-size.js";
 const canvas = document.getElementById("game");
 const answerField = document.getElementById("answer");
 const endedNotice = document.getElementById("ended");
+// Whether the first frame has been presented, and till then whether the first
+// screen's elements wait for it (see present).
+let started = false;
+let firstElementsWaiting = false;
 
 function showEnded(paragraphs) {
   session.ended = true;
@@ -56,11 +61,30 @@ globalThis.LorvanPage = {
   present(pixels, width, height) {
     presentFrame(pixels, width, height);
     followGameAnswer();
+    if (!started) {
+      // The first screen: the answer field has had the keys and the question's
+      // name since the page loaded (index.html), so a screen reader has said the
+      // question; the live region says the rest of the screen. The keys go to
+      // the game unless the player has taken them to a control meanwhile.
+      started = true;
+      if (!document.activeElement || document.activeElement === document.body) {
+        giveKeysToGame();
+      }
+      if (firstElementsWaiting) {
+        showElements(document.activeElement === answerField ? answerFieldName() : null);
+      }
+    }
   },
   download,
   startElements,
   addElement,
-  endElements,
+  endElements() {
+    if (started) {
+      showElements(null);
+    } else {
+      firstElementsWaiting = true;
+    }
+  },
   setShareableResults,
   setAnswerField,
   setTitle(title) {
@@ -90,11 +114,11 @@ globalThis.Module = {
   },
   onRuntimeInitialized: () => {
     session.ready = true;
-    focusAnswerField();
   },
 };
 
 listenToKeys([answerField, resultsSection()]);
+startKeysHome();
 startAnswerField();
 startMenus();
 startShare();

@@ -2,13 +2,18 @@
 // Down, Up, Home and End within a menu, Enter or Space to choose, Escape back to
 // the menu's title, and the underlined letters (data-mnemonic) as in the exe's
 // menus. Only one title is in the Tab order at a time. What each item does is
-// registered by the module that owns it (onMenuItem).
-import { focusAnswerField } from "./answer-field.js";
+// registered by the module that owns it (onMenuItem). Closed, the menus give the
+// keys back to the game (keys-home.js), or to the title the menu was opened
+// from.
 import { session, whenInputTaken } from "./game-session.js";
+import { giveKeysToGame } from "./keys-home.js";
 
 const bar = document.querySelector('[role="menubar"]');
 const titles = Array.from(bar.querySelectorAll(".menu-title"));
 const actions = new Map();
+// Whether the open menu was opened from the game, by Alt and its letter: Escape
+// then goes back to the game, as it goes back to the title of a menu opened there.
+let openedFromGame = false;
 
 export function onMenuItem(action, handler) {
   actions.set(action, handler);
@@ -66,37 +71,46 @@ function open(title, focusItem) {
   }
 }
 
-// Opens the menu whose title has this mnemonic, as Alt and its letter do.
-export function openMenuByMnemonic(letter) {
+// Alt and a menu's underlined letter open that menu, from anywhere but a box,
+// as they open the exe's. The key is the page's then, not the game's.
+function onMnemonic(event) {
+  if (!event.altKey || event.ctrlKey || event.metaKey || !event.code.startsWith("Key") ||
+      session.dialogOpen || session.ended || event.target.closest("dialog")) {
+    return;
+  }
+  const letter = event.code.slice(3).toLowerCase();
   const title = titles.find((candidate) => candidate.dataset.mnemonic === letter);
   if (title) {
+    openedFromGame = !bar.contains(document.activeElement);
     open(title, "first");
+    event.preventDefault();
   }
-  return title !== undefined;
 }
 
 function backToGame() {
   closeMenus();
-  focusAnswerField();
+  giveKeysToGame();
 }
 
-// The keys go back to the game once it has taken the choice, unless the choice
-// opened a message box, which gives them back as it closes: a focus given just
+// The keys go back to the game once it has taken the choice and the choice has
+// done its work (Share's notice answered); a choice that opened a message box
+// leaves them to the box, which gives them back as it closes: a focus given just
 // before a box opens reaches a screen reader after the box (Orca in Firefox said
 // the answer field over the About box, as if the box had gone). Meanwhile the
 // menu's title has the focus: Orca in Chromium says nothing of a box whose focus
 // came from a menu item that was hidden.
-function choose(item) {
+async function choose(item) {
   const title = openTitle();
   closeMenus();
   title?.focus();
   const handler = actions.get(item.dataset.action);
   if (handler) {
-    handler(item);
+    await handler(item);
   }
+  // Unless the player has gone on from the title meanwhile (to another menu).
   whenInputTaken(() => {
-    if (!session.dialogOpen) {
-      focusAnswerField();
+    if (document.activeElement === title || document.activeElement === document.body) {
+      giveKeysToGame();
     }
   });
 }
@@ -125,9 +139,11 @@ function onTitleKey(title, event) {
     case "ArrowDown":
     case "Enter":
     case " ":
+      openedFromGame = false;
       open(title, "first");
       return true;
     case "ArrowUp":
+      openedFromGame = false;
       open(title, "last");
       return true;
     case "Escape":
@@ -136,6 +152,7 @@ function onTitleKey(title, event) {
     default: {
       const named = titles.find((candidate) => candidate.dataset.mnemonic === event.key.toLowerCase());
       if (named) {
+        openedFromGame = false;
         open(named, "first");
         return true;
       }
@@ -163,8 +180,12 @@ function onItemKey(item, event) {
       open(neighbour(titles, title, event.key === "ArrowRight" ? 1 : -1), "first");
       return true;
     case "Escape":
-      closeMenus();
-      title.focus();
+      if (openedFromGame) {
+        backToGame();
+      } else {
+        closeMenus();
+        title.focus();
+      }
       return true;
     case "Enter":
     case " ":
@@ -189,8 +210,9 @@ export function startMenus() {
   for (const title of titles) {
     title.addEventListener("click", () => {
       if (title.getAttribute("aria-expanded") === "true") {
-        closeMenus();
+        backToGame();
       } else {
+        openedFromGame = false;
         open(title, null);
       }
     });
@@ -205,6 +227,7 @@ export function startMenus() {
   for (const item of bar.querySelectorAll('[role="menu"] [role^="menuitem"]')) {
     item.addEventListener("click", () => choose(item));
   }
+  document.addEventListener("keydown", onMnemonic, true); // before the game's keys
   bar.addEventListener("keydown", (event) => {
     if (event.altKey || event.ctrlKey || event.metaKey) {
       return;

@@ -5,8 +5,9 @@
 // The page's own notices (noticeBox) look the same but hold nothing.
 //
 // A screen reader says a box's caption and text, its name and description, as
-// the focus moves into it. Closed, the box gives the keys back to the answer
-// field, or to the results list while the results show.
+// the focus moves into it. Closed, the box gives the keys back to the game
+// (keys-home.js), and a screen reader follows them there: the boxes lie in a
+// container of their own (index.html says why).
 //
 // The box is modal by its own means - a backdrop that takes the pointer, the Tab
 // key and the focus kept among its buttons, the game's keys held - and not
@@ -15,17 +16,13 @@
 // back from under a modal dialog as if it were new, so the page's live region
 // said its screen again. closedby="closerequest" lets Escape and Android's back
 // gesture close it.
-import { focusAnswerField } from "./answer-field.js";
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
-import { forgetHeldKeys, isGameKey } from "./keyboard.js";
+import { isGameKey } from "./keyboard.js";
+import { giveKeysToGame } from "./keys-home.js";
 import { closeMenus } from "./menus.js";
-import { focusResults, resultsShown } from "./results-list.js";
 
 const backdrop = document.getElementById("box-backdrop");
-// How long a screen reader takes to take in that a box has closed (measured with
-// Orca 43 in Chromium).
-const SETTLE_MS = 300;
 
 // A button's label with its underlined letter, as the exe's boxes show them.
 function label(text, mnemonic) {
@@ -150,29 +147,11 @@ function ask(dialog, buttons, closedAnswer) {
   });
 }
 
-// Gives the keys back to the game: to the answer field, where a screen reader
-// takes typing again, or while the results show to their heading, from which it
-// reads on. Orca in Chromium does not say a heading focused as a box closes, so
-// the heading takes the focus once the closing has been taken in; meanwhile the
-// page has it, and F1 and Escape reach the game from there. Never the answer
-// field: a character typed meanwhile would be lost.
-function keysBackTo(results) {
-  if (!results) {
-    focusAnswerField();
-    return;
-  }
-  document.activeElement?.blur();
-  setTimeout(() => {
-    if (!session.dialogOpen && !session.ended) {
-      focusResults();
-    }
-  }, SETTLE_MS);
-}
-
 export async function showMessageBox(text, caption, style) {
   const box = shared.messageBox;
+  // The box takes the key-ups of the keys held as it opens, as in the exe: the
+  // game's queue forgets them once it is answered.
   session.dialogOpen = true;
-  forgetHeldKeys();
   closeMenus();
   const buttons = (style & box.typeMask) === box.yesNoCancel
     ? [{ text: "Yes", mnemonic: "y", answer: box.yes },
@@ -182,7 +161,6 @@ export async function showMessageBox(text, caption, style) {
   const closedAnswer = (buttons.find((button) => button.answer === box.cancel) ||
     buttons.find((button) => button.answer === box.no) || buttons[0]).answer;
   const dialog = document.getElementById("message-box");
-  const fromResults = resultsShown();
   try {
     fill(dialog, caption, text, iconClass(style), buttons);
     return await ask(dialog, buttons, closedAnswer);
@@ -190,7 +168,7 @@ export async function showMessageBox(text, caption, style) {
     return closedAnswer; // a box that cannot show must not hold the game for good
   } finally {
     session.dialogOpen = false;
-    keysBackTo(fromResults);
+    giveKeysToGame();
   }
 }
 
@@ -199,7 +177,6 @@ export async function noticeBox(caption, text) {
   const dialog = document.getElementById("page-notice");
   const buttons = [{ text: "OK", answer: 0 }];
   fill(dialog, caption, text, "icon-information", buttons);
-  const fromResults = resultsShown();
   await ask(dialog, buttons, 0);
-  keysBackTo(fromResults);
+  giveKeysToGame();
 }

@@ -6,6 +6,7 @@
 import { shared } from "./constants.js";
 import { session } from "./game-session.js";
 import { setCanvasPixelWidth } from "./answer-field.js";
+import { giveKeysToGame } from "./keys-home.js";
 
 const root = document.documentElement;
 const gameWindow = document.getElementById("window");
@@ -75,6 +76,6 @@ export function startWindowSize() {
     const filling = gameWindow.classList.toggle("filling");
     fillButton.setAttribute("aria-pressed", String(filling));
     fillButton.title = filling ? "Back to the window's size" : "Fill the browser window";
-    canvas.focus();
+    giveKeysToGame();
   });
 }

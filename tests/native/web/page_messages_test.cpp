@@ -10,6 +10,7 @@
 #include "tests/support/fresh_game.h"
 #include "tests/support/game_player.h"
 #include "web/page_accessibility.h"
+#include "web/page_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ enum : unsigned {
     VK_ESC = 0x1B,
     VK_LETTER_A = 0x41,
     MENU_EXIT = 9001,
-    MENU_ABOUT = 9002
+    MENU_ABOUT = 9002,
+    RELEASE_KEYS = 0xFFFF // not a message: the page lets go of the keys here
 };
 
 // Posts the messages, answers boxes in order, then pumps until the queue is empty.
@@ -47,7 +49,11 @@ PumpedRun PumpAll(const std::vector<Posted>& posted, std::vector<int> answers) {
         Fake.messageBoxAnswers.push_back(answer);
     }
     for (const Posted& p : posted) {
-        PostPageMessage(p.message, p.wParam);
+        if (p.message == RELEASE_KEYS) {
+            ReleasePageKeys();
+        } else {
+            PostPageMessage(p.message, p.wParam);
+        }
     }
     PumpedRun run{"", {}, -1};
     for (int pump = 1; pump <= 64; ++pump) {
@@ -86,6 +92,10 @@ TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
          {ctrlDown, keyA, {MESSAGE_CHAR, 1}, upA, ctrlUp, charA},
          {},
          {"a", {}, -1}},
+        {"keys let go of are up: Ctrl's key-up comes from the queue's own record",
+         {ctrlDown, {RELEASE_KEYS, 0}, charA, ctrlUp, {MESSAGE_CHAR, 'b'}},
+         {},
+         {"ab", {}, -1}},
         {"Escape, No: one question, the game goes on; keys queued behind it are the box's",
          {escDown, escChar, escUp, charA},
          {MSGBOX_ANSWER_NO},
@@ -175,6 +185,9 @@ TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
     ResetPageMessages();
     const int room = PageKeyStrokeRoom();
     ASSERT_GT(room, 100);
+    // A key-up whose key-down the queue never took is not the game's.
+    EXPECT_FALSE(PostPageMessage(MESSAGE_KEYUP, VK_CTRL));
+    EXPECT_EQ(PageKeyStrokeRoom(), room);
     for (int i = 0; i < room; ++i) {
         // Each stroke's key is new, so each needs its own key-up's place.
         const unsigned key = static_cast<unsigned>(i % 200);
