@@ -1,6 +1,7 @@
 #include "app/win32_shell.h"
 
 #include "app/about_text.h"
+#include "app/uia_provider.h"
 #include "app/window_messages.h"
 
 static_assert(MESSAGE_DESTROY == WM_DESTROY && MESSAGE_CLOSE == WM_CLOSE &&
@@ -49,6 +50,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         return 0; // the game is played with the keyboard alone
+    case WM_GETOBJECT: {
+        // A screen reader asks for the window's elements.
+        LRESULT answer = 0;
+        if (AnswerAccessibilityRequest(window, wParam, lParam, &answer)) {
+            return answer;
+        }
+        break;
+    }
+    case WM_KEYDOWN:
+        TellReadersOfKey(wParam);
+        break; // the game's own keys were taken by the pump
     default:
         break;
     }
@@ -65,6 +77,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         DestroyWindow(window);
         return 0;
     case WindowEffect::PostQuit:
+        DisconnectReaders(window);
         PostQuitMessage(0);
         return 0;
     case WindowEffect::PassOn:

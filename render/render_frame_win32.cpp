@@ -1,6 +1,7 @@
 // Presents each frame: a fresh top-down 32-bit DIB section the size of the client
 // area, composed by the portable frame composer and copied to the window in one
 // BitBlt. Everything made here is released before the function returns.
+#include "app/uia_provider.h"
 #include "app/win32_shell.h"
 
 #include "render/frame_composer.h"
@@ -37,9 +38,10 @@ int RenderFrame(HWND window) {
         buffer = CreateDIBSection(memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (buffer != nullptr && bits != nullptr && memoryDc != nullptr) {
             HGDIOBJ previousBitmap = SelectObject(memoryDc, buffer);
-            ComposeFrame(reinterpret_cast<DrawContext>(memoryDc), width, height,
-                         static_cast<unsigned char*>(bits));
+            const FrameReport& report = ComposeFrame(reinterpret_cast<DrawContext>(memoryDc), width,
+                                                     height, static_cast<unsigned char*>(bits));
             BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
+            TellReadersOfFrame(report); // once the frame shows what they will hear
             // Put the context's own bitmap back so the buffer is free to be deleted.
             SelectObject(memoryDc, previousBitmap);
         }

@@ -12,6 +12,7 @@
 //   lorvan_probe resize <hwnd> <width> <height>
 //   lorvan_probe place <hwnd> <x> <y> <width> <height>   outer position and size
 //   lorvan_probe gdi <hwnd>               the live GDI objects of the window's process
+//   lorvan_probe uia <hwnd>               the window's UI Automation tree (uia_reader.cpp)
 //   lorvan_probe serve                    reads such commands from standard input,
 //                                         one a line, and ends each answer with
 //                                         a line "end <code>"
@@ -27,6 +28,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+// Prints the window's UI Automation tree as another process reads it (uia_reader.cpp);
+// 0 when it was read, 1 when the window gave none.
+int PrintAccessibleTree(HWND window);
 
 namespace {
 
@@ -174,7 +179,7 @@ HWND ParseWindow(const char* text) {
 int Usage() {
     std::fprintf(stderr, "usage: lorvan_probe window <exe> | boxes <hwnd> | menus | focus <hwnd> | "
                          "show <hwnd> minimize|restore | resize <hwnd> <width> <height> | "
-                         "place <hwnd> <x> <y> <width> <height> | gdi <hwnd>\n");
+                         "place <hwnd> <x> <y> <width> <height> | gdi <hwnd> | uia <hwnd>\n");
     return 2;
 }
 
@@ -322,6 +327,8 @@ int RunCommand(int argc, char** argv) {
         result = ShowGameWindow(ParseWindow(argv[2]), argv[3]);
     } else if (argc == 3 && std::strcmp(argv[1], "gdi") == 0) {
         result = CountGdiObjects(ParseWindow(argv[2]));
+    } else if (argc == 3 && std::strcmp(argv[1], "uia") == 0) {
+        result = PrintAccessibleTree(ParseWindow(argv[2]));
     } else if (argc == 5 && std::strcmp(argv[1], "resize") == 0) {
         result = ResizeGameWindow(ParseWindow(argv[2]), argv[3], argv[4]);
     } else if (argc == 7 && std::strcmp(argv[1], "place") == 0) {
