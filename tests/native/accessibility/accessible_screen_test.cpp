@@ -83,7 +83,9 @@ const ScreenCase GAME[] = {
     {"Lee", "elements focus ",
      "Enter anyone's name that is friend or family.\nName 2 of 3:\nPress 'Enter' to continue to "
      "3rd name."},
-    {"Max", "elements focus ",
+    // The name's leading space starts a line of the results; a reader hears the line
+    // without it.
+    {" Max", "elements focus ",
      "Enter anyone's name that is friend or family.\nName 3 of 3:\nPress 'Enter' to continue."},
     {"Up", "elements focus ",
      "Enter four movie or TV titles (one at a time).\nMovie Title 1 of 4:\nPress 'Enter' to "
@@ -141,8 +143,15 @@ class AccessibleGame : public ::testing::Test {
     void TearDown() override { MeasureDrawnTexts(false); }
 
     AccessibleChanges Frame() {
+        const unsigned serial = CurrentAccessibleScreen().serial;
         PlayFrame(640, 480);
-        return UpdateAccessibleScreen(CurrentFrameReport());
+        const AccessibleChanges changes = UpdateAccessibleScreen(CurrentFrameReport());
+        // New elements, and only they, take a new serial; the focus is the window
+        // (-1) or an element.
+        const AccessibleScreen& now = CurrentAccessibleScreen();
+        EXPECT_EQ(now.serial != serial, changes.elements);
+        EXPECT_TRUE(now.focus == -1 || (now.focus >= 0 && now.focus < now.count)) << now.focus;
+        return changes;
     }
 };
 
@@ -169,6 +178,8 @@ TEST_F(AccessibleGame, EveryScreenReadsAsItShowsAndIsToldOnce) {
             const int parent = now.nodes[i].parent;
             if (parent >= 0) {
                 EXPECT_EQ(UnionOf(now.nodes[parent].bounds, box), now.nodes[parent].bounds);
+            } else {
+                EXPECT_EQ(parent, -1) << AccessibleName(now, i); // the window's
             }
         }
         if (shown == Thinking) {
@@ -194,6 +205,7 @@ TEST_F(AccessibleGame, ArrowKeysMoveThroughTheResultsLineByLine) {
     const Step STEPS[] = {
         {ACCESSIBLE_KEY_UP, false, 1},    {ACCESSIBLE_KEY_DOWN, true, 2},
         {ACCESSIBLE_KEY_DOWN, true, 3},   {ACCESSIBLE_KEY_END, true, 15},
+        {ACCESSIBLE_KEY_UP, true, 14},    {ACCESSIBLE_KEY_DOWN, true, 15},
         {ACCESSIBLE_KEY_DOWN, false, 15}, {0x41, false, 15}, // a letter moves nothing
         {ACCESSIBLE_KEY_HOME, true, 1},
     };

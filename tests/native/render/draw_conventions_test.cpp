@@ -1,10 +1,15 @@
 #include "render/draw_conventions.h"
 
 #include "app/game_state.h"
+#include "render/frame_report.h"
+#include "tests/support/fake_platform.h"
 #include "tests/support/fresh_game.h"
 #include "tests/support/mul_div_cases.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,6 +36,29 @@ TEST(LayoutScale, IsTheRectanglesSizeOverTheBaseSizeWhereverItStands) {
         const LayoutScale scale = ComputeLayoutScale(c.left, c.top, c.right, c.bottom);
         EXPECT_FLOAT_EQ(scale.x, c.x) << c.left << "," << c.top;
         EXPECT_FLOAT_EQ(scale.y, c.y) << c.left << "," << c.top;
+    }
+}
+
+TEST(ReportTextLines, NotesEachLineThatIsNotBlankAndReadsNothingPastTheLength) {
+    StartFreshGame();
+    ResetFake();
+    MeasureDrawnTexts(true);
+    StartFrameReport(ShowResults);
+    // Exactly as long as the length, without a terminator: a look past the last line
+    // would read outside the allocation, which AddressSanitizer reports.
+    const std::string text = "one\n  \nI\n\ntwo three";
+    const std::vector<char> exact(text.begin(), text.end());
+    ReportTextLines(FakeDrawContext(), exact.data(), static_cast<int>(exact.size()),
+                    TextRect{0, 0, 400, 300}, 0);
+    MeasureDrawnTexts(false);
+    const FrameReport& report = CurrentFrameReport();
+    ASSERT_EQ(report.itemCount, 3);
+    const std::string lines[] = {"one", "I", "two three"};
+    for (int i = 0; i < 3; ++i) {
+        const FrameText& line = report.items[i];
+        EXPECT_EQ(std::string(report.texts + line.offset, line.length), lines[i]);
+        EXPECT_TRUE(line.listLine);
+        EXPECT_EQ(line.bounds.width, Fake.characterWidth * line.length) << lines[i]; // alone
     }
 }
 

@@ -182,13 +182,29 @@ TEST(HasDrawableArea, NeedsPixelsInBothDirections) {
     EXPECT_FALSE(HasDrawableArea(-5, 10));
 }
 
+TEST(FrameReport, AUnionHoldsBothBoxesAndAnEmptyBoxAddsNothing) {
+    const struct {
+        PixelBox a, b, both;
+    } cases[] = {
+        {{10, 20, 30, 40}, {50, 5, 10, 10}, {10, 5, 50, 55}},
+        {{50, 60, 10, 1}, {10, 20, 1, 10}, {10, 20, 50, 41}}, // a line one pixel high counts
+        {{10, 20, 30, 40}, {0, 0, 0, 5}, {10, 20, 30, 40}},
+        {{0, 0, 5, 0}, {1, 2, 3, 4}, {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(UnionOf(c.a, c.b) == c.both) << c.a.left << "," << c.a.top;
+        EXPECT_TRUE(UnionOf(c.b, c.a) == c.both) << c.a.left << "," << c.a.top;
+    }
+}
+
 TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     StartFrameReport(0);
     const std::string line(1000, 'x');
     for (int i = 0; i < 10; ++i) {
         ReportDrawnText(line.c_str(), static_cast<int>(line.size()), PixelBox());
     }
-    ReportDrawnText("", 0, PixelBox()); // an empty text is not noted
+    ReportDrawnText("", 0, PixelBox());  // an empty text is not noted,
+    ReportDrawnText("z", 1, PixelBox()); // nor one that finds the buffer full
     const FrameReport& report = CurrentFrameReport();
     EXPECT_EQ(report.textsLength, sizeof report.texts - 1);
     EXPECT_EQ(report.texts[report.textsLength], '\0');
@@ -210,6 +226,9 @@ TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     EXPECT_EQ(CurrentFrameReport().answer[FRAME_ANSWER_SIZE - 1], '\0');
     EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
                                              "b");
+    ReportAnswer("", 0); // the box emptied: no character of the answer before is left
+    EXPECT_EQ(CurrentFrameReport().answerLength, 0u);
+    EXPECT_STREQ(CurrentFrameReport().answer, "");
     StartFrameReport(0);
     EXPECT_EQ(CurrentFrameReport().question, nullptr);
     EXPECT_STREQ(CurrentFrameReport().answer, "");

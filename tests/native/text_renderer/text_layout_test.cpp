@@ -484,6 +484,27 @@ TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
     EXPECT_EQ(Width(text), laid.boxes[0].width);
     PlatformDrawContext context;
     EXPECT_EQ(MeasureRenderedText(context, text, 0), 0);
+
+    // The measured rectangle is the one the laid-out lines cover: a single character,
+    // centred lines of different widths, a long line.
+    context.selectedFont = const_cast<PlatformFont*>(&BOLD_31);
+    const int lineHeight = RealiseFont(BOLD_31).LineHeight();
+    const TextRect box = {LEFT, TOP, LEFT + 1000, TOP + 400};
+    const struct {
+        const char* text;
+        unsigned format;
+    } cases[] = {{"I", 0}, {"I", TEXT_CENTER}, {"Hi\nwide line", TEXT_CENTER}, {text, 0}};
+    for (const auto& c : cases) {
+        std::vector<int> covered = {INT_MAX, box.top, INT_MIN, box.top};
+        for (const TextLine& line : Lay(c.text, box, c.format).boxes) {
+            covered = {std::min(covered[0], line.x), box.top,
+                       std::max(covered[2], line.x + line.width), line.y + lineHeight};
+        }
+        const TextRect measured = MeasureRenderedTextRect(context, c.text, -1, box, c.format);
+        EXPECT_EQ((std::vector<int>{measured.left, measured.top, measured.right, measured.bottom}),
+                  covered)
+            << c.text << " " << c.format;
+    }
 }
 
 TEST(GlyphCache, CountsTheSizesAndGlyphsItHolds) {
@@ -532,6 +553,20 @@ TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
         EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
     }
     EXPECT_EQ(CurrentGlyphCacheUsage().sizes, GLYPH_CACHE_MAX_SIZES);
+
+    // Sizes so large that a few fill the byte budget: those used longest ago give way,
+    // so every glyph is still kept rather than drawn anew each time.
+    ClearGlyphCache();
+    for (int em = 400; em <= 560; em += 40) {
+        SizedFont& font = RealiseFont(PlatformFont{-em, 700});
+        for (unsigned char c = 'A'; c <= 'Z'; ++c) {
+            GlyphOf(font, c);
+        }
+    }
+    const GlyphCacheUsage usage = CurrentGlyphCacheUsage();
+    EXPECT_GT(usage.sizesDropped, 0);
+    EXPECT_EQ(usage.glyphsUncached, 0);
+    EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
 }
 
 } // namespace

@@ -112,6 +112,13 @@ TEST(PageMessages, ReachTheGameAsTheExesMessagesDo) {
          {{MESSAGE_COMMAND, MENU_ABOUT}, charA, {MESSAGE_COMMAND, MENU_ABOUT}},
          {MSGBOX_ANSWER_OK, MSGBOX_ANSWER_OK},
          {"", {"About", "About"}, -1}},
+        {"commands waiting behind a box keep their order: the second About, then Exit",
+         {{MESSAGE_COMMAND, MENU_ABOUT},
+          charA,
+          {MESSAGE_COMMAND, MENU_ABOUT},
+          {MESSAGE_COMMAND, MENU_EXIT}},
+         {MSGBOX_ANSWER_OK, MSGBOX_ANSWER_OK},
+         {"", {"About", "About"}, 5}},
         {"an unknown command does nothing", {{MESSAGE_COMMAND, 1234}}, {}, {"", {}, -1}},
     };
     for (const Case& c : cases) {
@@ -255,6 +262,12 @@ TEST(PageAccessibility, TellsEachScreenOnceAndTheAnswerApart) {
         TakeAccessibleFrame(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data()))
             .elements);
     EXPECT_EQ(names(), "");
+    // The thinking screen's one element, its message, moves and later changes in
+    // place: the page is told, so that its live region says the new message.
+    ScreenIndex = Thinking;
+    frame();
+    Fake.tick += 4000;
+    EXPECT_EQ(frame(), std::make_pair(true, false));
 }
 
 TEST(PageInputPending, LastsUntilTheScreenTookTheLastCharacter) {
@@ -262,9 +275,9 @@ TEST(PageInputPending, LastsUntilTheScreenTookTheLastCharacter) {
     ResetPageMessages();
     std::vector<unsigned char> pixels(624 * 421 * 4);
     EXPECT_FALSE(PageInputPending());
-    for (const char c : std::string("Bo")) {
-        PostPageMessage(MESSAGE_CHAR, static_cast<unsigned char>(c));
-    }
+    PostPageMessage(MESSAGE_CHAR, 'B');
+    EXPECT_TRUE(PageInputPending()) << "one message waits";
+    PostPageMessage(MESSAGE_CHAR, 'o');
     EXPECT_TRUE(PageInputPending());
     PumpPageMessage();
     PumpPageMessage();
