@@ -105,11 +105,10 @@ TEST_F(TextEntryTest, EveryCharacterCodeOnEveryKindOfScreen) {
 }
 
 TEST_F(TextEntryTest, AFullQueueGivesUpItsFirstCharacterAndStaysTerminated) {
-    std::memset(KeyBuffer, 'a', KEY_BUFFER_SIZE - 1);
+    std::memset(KeyBuffer, 'a', KEY_BUFFER_SIZE); // full to its last byte, unterminated
     KeyBuffer[0] = 'b';
-    KeyBuffer[KEY_BUFFER_SIZE - 1] = '\0';
     ConsumeKey();
-    EXPECT_EQ(std::string(KeyBuffer), std::string(KEY_BUFFER_SIZE - 2, 'a'));
+    EXPECT_EQ(std::string(KeyBuffer), std::string(KEY_BUFFER_SIZE - 1, 'a'));
 }
 
 TEST_F(TextEntryTest, TextsStopAtTheirLengthLimit) {

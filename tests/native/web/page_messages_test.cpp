@@ -186,6 +186,21 @@ TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
     EXPECT_STREQ(KeyBuffer, "bc");
 }
 
+TEST(PageMessages, AFirstKeyDownIsTakenOnlyWithAPlaceLeftForItsKeyUp) {
+    ResetPageMessages();
+    int places = 0;
+    while (PostPageMessage(MESSAGE_CHAR, 'x')) {
+        ++places;
+    }
+    ASSERT_GT(places, 2);
+    ResetPageMessages();
+    for (int i = 0; i < places - 1; ++i) {
+        PostPageMessage(MESSAGE_CHAR, 'x');
+    }
+    EXPECT_FALSE(PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A)); // one place: none for its key-up
+    EXPECT_TRUE(PostPageMessage(MESSAGE_CHAR, 'y'));
+}
+
 TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
     StartFreshGame();
     ResetFake();
