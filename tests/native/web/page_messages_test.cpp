@@ -186,12 +186,18 @@ TEST(PageMessages, AFloodLosesNoKeyUpSoAHeldCtrlIsReleased) {
     EXPECT_STREQ(KeyBuffer, "bc");
 }
 
-TEST(PageMessages, AFirstKeyDownIsTakenOnlyWithAPlaceLeftForItsKeyUp) {
-    ResetPageMessages();
+// The characters the queue still takes, taken; they fill it.
+int PlacesLeft() {
     int places = 0;
     while (PostPageMessage(MESSAGE_CHAR, 'x')) {
         ++places;
     }
+    return places;
+}
+
+TEST(PageMessages, AFirstKeyDownIsTakenOnlyWithAPlaceLeftForItsKeyUp) {
+    ResetPageMessages();
+    const int places = PlacesLeft();
     ASSERT_GT(places, 2);
     ResetPageMessages();
     for (int i = 0; i < places - 1; ++i) {
@@ -199,6 +205,22 @@ TEST(PageMessages, AFirstKeyDownIsTakenOnlyWithAPlaceLeftForItsKeyUp) {
     }
     EXPECT_FALSE(PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A)); // one place: none for its key-up
     EXPECT_TRUE(PostPageMessage(MESSAGE_CHAR, 'y'));
+}
+
+TEST(PageMessages, KeysLetGoOfGiveBackTheirKeyUpsPlaces) {
+    StartFreshGame();
+    ResetFake();
+    ResetPageMessages();
+    const int places = PlacesLeft();
+    // Any code the page posts: a browser's keyCode & 0xFF is 0 for some keys.
+    for (const unsigned key : {0u, unsigned{VK_LETTER_A}, 0xFFu}) {
+        ResetPageMessages();
+        PostPageMessage(MESSAGE_KEYDOWN, key);
+        ReleasePageKeys();
+        PumpPageMessage(); // the key-down
+        PumpPageMessage(); // its key-up
+        EXPECT_EQ(PlacesLeft(), places) << key;
+    }
 }
 
 TEST(PageMessages, TakesExactlyTheKeyStrokesItSaysItHasRoomFor) {
