@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -336,6 +337,17 @@ TEST_F(TextBoxDrawTest, NoPixelBufferMeansNoPixelWrites) {
     const TextBox box = ExampleBox();
     EXPECT_EQ(DrawTextBox(box, FakeDrawContext(), nullptr, 624, 421), 0);
     EXPECT_EQ(CallsOf(FakeCallKind::DrawText).size(), 1u);
+    // A buffer of no width has no pixel, not even in its first column.
+    TextBox filled = box;
+    filled.transparent = 0;
+    filled.fillColor = FILL;
+    LayoutTextBox(filled, 1.0f, 1.0f, 0, 0, 0, 0);
+    for (const int width : {0, -3}) {
+        std::vector<std::uint32_t> memory(64, 0xABABABAB);
+        DrawTextBox(filled, FakeDrawContext(), reinterpret_cast<unsigned char*>(memory.data()),
+                    width, 8);
+        EXPECT_EQ(memory, std::vector<std::uint32_t>(64, 0xABABABAB)) << width;
+    }
 }
 
 TEST_F(TextBoxDrawTest, FontFollowsTheLaidOutSize) {
