@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,24 @@ TEST_F(AccessibleGame, ArrowKeysMoveThroughTheResultsLineByLine) {
         EXPECT_EQ(Told(Frame()), ""); // the move was told as it happened, once
         EXPECT_EQ(CurrentAccessibleScreen().focus, step.focus) << step.key;
     }
+}
+
+TEST(AccessibleScreen, AnEditsDescriptionKeepsEveryTextOnItsOwnLine) {
+    // A one-character text first: the next one still starts a line of its own.
+    ResetAccessibleScreen();
+    MeasureDrawnTexts(true);
+    StartFrameReport(0);
+    const PixelBox box = {10, 10, 100, 20};
+    for (const char* text : {"?", "Your name:", "Go"}) {
+        ReportDrawnText(text, static_cast<int>(std::strlen(text)), box);
+    }
+    ReportAnswerBox(box, "Your name:");
+    UpdateAccessibleScreen(CurrentFrameReport());
+    MeasureDrawnTexts(false);
+    const AccessibleScreen& screen = CurrentAccessibleScreen();
+    ASSERT_GE(screen.edit, 0);
+    EXPECT_STREQ(AccessibleName(screen, screen.edit), "Your name:");
+    EXPECT_STREQ(AccessibleDescription(screen, screen.edit), "?\nGo");
 }
 
 } // namespace

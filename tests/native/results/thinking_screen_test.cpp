@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -62,6 +63,15 @@ TEST_F(ThinkingScreen, BouncesWithinTheSameShareOfAHalfSizeWindow) {
         expected.push_back(top / 2); // trunc(y * 0.5)
     }
     EXPECT_EQ(BandTops(frames, 320, 240), expected);
+}
+
+TEST_F(ThinkingScreen, TurnsBackWhereTheScaledLimitsLie) {
+    // At 105 % the top limit lies at 10.5 pixels: the band turns at a top of 10,
+    // where at the base size it goes on to 0. The bottom one, 451.5, turns it
+    // with its top at 409 (its bottom at 461).
+    const std::vector<int> tops = BandTops(80, 672, 504);
+    EXPECT_EQ(*std::min_element(tops.begin(), tops.end()), 10);
+    EXPECT_EQ(*std::max_element(tops.begin(), tops.end()), 409);
 }
 
 TEST_F(ThinkingScreen, DrawsAShadowedCentredMessageInItsBand) {
