@@ -453,6 +453,25 @@ TEST(TextRendering, DrawsIntoTheSmallestBufferAndNothingForALengthOfZero) {
     }
 }
 
+TEST(TextRendering, EveryPrintableCharacterButTheSpaceHasInk) {
+    SizedFont& font = RealiseFont(BOLD_31);
+    for (int c = '!'; c <= '~'; ++c) {
+        const GlyphImage glyph = GlyphOf(font, static_cast<unsigned char>(c));
+        const int size = glyph.width * glyph.height;
+        EXPECT_TRUE(std::any_of(glyph.coverage, glyph.coverage + size, [](unsigned char covered) {
+            return covered > 0;
+        })) << static_cast<char>(c);
+    }
+}
+
+TEST(TextRendering, AContextWithoutAResolutionTakesTheLayouts96) {
+    for (const int given : {0, -5}) {
+        PlatformDrawContext context;
+        BindDrawContext(context, nullptr, 0, 0, given);
+        EXPECT_EQ(context.pixelsPerInch, 96) << given;
+    }
+}
+
 TEST(TextRendering, GlyphsStandWhereTheirBearingsPutThemAndTheUnderlineBelow) {
     for (const char character : {'(', 'T', 'W'}) { // ink inside the text's rectangle
         Drawing drawing({-40, 700});
