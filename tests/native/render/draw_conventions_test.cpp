@@ -39,6 +39,29 @@ TEST(LayoutScale, IsTheRectanglesSizeOverTheBaseSizeWhereverItStands) {
     }
 }
 
+TEST(ScreenFontHeight, IsThePointSizeInPixelsAt96DpiTimesTheLayoutScale) {
+    const struct {
+        int points;
+        float scaleY;
+        int height; // negative: a character height, as CreateFontA takes it
+    } cases[] = {{72, 1.0f, -96}, {23, 1.0f, -31}, {12, 1.5f, -24}, {20, 0.5f, -13}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScreenFontHeight(c.points, c.scaleY), c.height) << c.points << " " << c.scaleY;
+    }
+}
+
+TEST(DrawnTextBounds, AreTheMeasuredTextWhileMeasuringAndTheRectangleOtherwise) {
+    StartFreshGame();
+    ResetFake();
+    const TextRect rect = {10, 20, 410, 320};
+    for (const bool measured : {true, false}) {
+        MeasureDrawnTexts(measured);
+        const PixelBox box = DrawnTextBounds(FakeDrawContext(), "Hi", 2, rect, 0);
+        EXPECT_EQ(box.width, measured ? 2 * Fake.characterWidth : 400) << measured;
+    }
+    MeasureDrawnTexts(false);
+}
+
 TEST(ReportTextLines, NotesEachLineThatIsNotBlankAndReadsNothingPastTheLength) {
     StartFreshGame();
     ResetFake();
