@@ -195,23 +195,19 @@ int PlacesLeft() {
     return places;
 }
 
-TEST(PageMessages, AFirstKeyDownIsTakenOnlyWithAPlaceLeftForItsKeyUp) {
-    ResetPageMessages();
-    const int places = PlacesLeft();
-    ASSERT_GT(places, 2);
-    ResetPageMessages();
-    for (int i = 0; i < places - 1; ++i) {
-        PostPageMessage(MESSAGE_CHAR, 'x');
-    }
-    EXPECT_FALSE(PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A)); // one place: none for its key-up
-    EXPECT_TRUE(PostPageMessage(MESSAGE_CHAR, 'y'));
-}
-
-TEST(PageMessages, KeysLetGoOfGiveBackTheirKeyUpsPlaces) {
+TEST(PageMessages, KeepAPlaceForEveryKeyUpAndGiveItBackWhenTheKeyIsLetGo) {
     StartFreshGame();
     ResetFake();
     ResetPageMessages();
     const int places = PlacesLeft();
+    ASSERT_GT(places, 2);
+    // With one place left, a first key-down has none for its key-up.
+    ResetPageMessages();
+    for (int i = 0; i < places - 1; ++i) {
+        PostPageMessage(MESSAGE_CHAR, 'x');
+    }
+    EXPECT_FALSE(PostPageMessage(MESSAGE_KEYDOWN, VK_LETTER_A));
+    EXPECT_TRUE(PostPageMessage(MESSAGE_CHAR, 'y'));
     // Any code the page posts: a browser's keyCode & 0xFF is 0 for some keys.
     for (const unsigned key : {0u, unsigned{VK_LETTER_A}, 0xFFu}) {
         ResetPageMessages();
