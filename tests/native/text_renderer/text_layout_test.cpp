@@ -454,21 +454,29 @@ TEST(TextRendering, DrawsIntoTheSmallestBufferAndNothingForALengthOfZero) {
 }
 
 TEST(TextRendering, EveryPrintableCharacterButTheSpaceHasInk) {
-    SizedFont& font = RealiseFont(BOLD_31);
-    for (int c = '!'; c <= '~'; ++c) {
-        const GlyphImage glyph = GlyphOf(font, static_cast<unsigned char>(c));
-        const int size = glyph.width * glyph.height;
-        EXPECT_TRUE(std::any_of(glyph.coverage, glyph.coverage + size, [](unsigned char covered) {
-            return covered > 0;
-        })) << static_cast<char>(c);
+    // At a 3-pixel em some glyphs are a single pixel: "." and "'".
+    for (const PlatformFont& asked : {BOLD_31, PlatformFont{-3, 0}}) {
+        SizedFont& font = RealiseFont(asked);
+        for (int c = '!'; c <= '~'; ++c) {
+            const GlyphImage glyph = GlyphOf(font, static_cast<unsigned char>(c));
+            const int size = glyph.width * glyph.height;
+            EXPECT_TRUE(std::any_of(glyph.coverage, glyph.coverage + size,
+                                    [](unsigned char covered) { return covered > 0; }))
+                << static_cast<char>(c) << " at " << asked.height;
+        }
     }
 }
 
-TEST(TextRendering, AContextWithoutAResolutionTakesTheLayouts96) {
+TEST(TextRendering, AContextWithoutAResolutionOrAFontTakesTheLayouts96AndARegularCellOf16) {
     for (const int given : {0, -5}) {
         PlatformDrawContext context;
         BindDrawContext(context, nullptr, 0, 0, given);
         EXPECT_EQ(context.pixelsPerInch, 96) << given;
+        PlatformFont regularCellOf16 = {0, 0};
+        context.selectedFont = &regularCellOf16;
+        const int width = MeasureRenderedText(context, "Hello World", 11);
+        context.selectedFont = nullptr;
+        EXPECT_EQ(MeasureRenderedText(context, "Hello World", 11), width);
     }
 }
 
