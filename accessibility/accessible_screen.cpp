@@ -101,10 +101,11 @@ void AddEdit(AccessibleScreen& screen, const FrameReport& report) {
     screen.value[report.answerLength] = '\0';
 }
 
+// The elements a frame report gives. The focus is decided after, against the
+// screen before.
 void Build(AccessibleScreen& screen, const FrameReport& report) {
     screen.screen = report.screen;
     screen.count = 0;
-    screen.focus = -1;
     screen.edit = -1;
     screen.value[0] = '\0';
     screen.strings[0] = '\0'; // offset 0: the empty description
