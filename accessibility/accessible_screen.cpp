@@ -82,7 +82,7 @@ void AddEdit(AccessibleScreen& screen, const FrameReport& report) {
         }
         const std::size_t separator = length > 0 ? 1 : 0;
         if (length + separator >= sizeof description) {
-            break;
+            break; // never reached: the report's texts, separators and all, fit
         }
         const std::size_t copied = std::min(static_cast<std::size_t>(text.length),
                                             sizeof description - length - separator);

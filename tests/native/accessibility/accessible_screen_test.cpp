@@ -220,22 +220,36 @@ TEST_F(AccessibleGame, ArrowKeysMoveThroughTheResultsLineByLine) {
     }
 }
 
-TEST(AccessibleScreen, AnEditsDescriptionKeepsEveryTextOnItsOwnLine) {
-    // A one-character text first: the next one still starts a line of its own.
-    ResetAccessibleScreen();
-    MeasureDrawnTexts(true);
-    StartFrameReport(0);
-    const PixelBox box = {10, 10, 100, 20};
-    for (const char* text : {"?", "Your name:", "Go"}) {
-        ReportDrawnText(text, static_cast<int>(std::strlen(text)), box);
+TEST(AccessibleScreen, AnEditsDescriptionKeepsEveryTextOnItsOwnLineAndWhatDoesNotFitIsCut) {
+    // After "Go" (offset 1, 3 bytes with its terminator), a question longer than the
+    // model holds fills it to its last byte; its description, which follows, is empty.
+    const std::string tooLong(ACCESSIBLE_STRINGS_SIZE, 'Q');
+    const struct {
+        std::vector<const char*> texts;
+        const char* question;
+        std::string name;
+        const char* description;
+    } cases[] = {
+        // A one-character text first: the next one still starts a line of its own.
+        {{"?", "Your name:", "Go"}, "Your name:", "Your name:", "?\nGo"},
+        {{"Go"}, tooLong.c_str(), tooLong.substr(0, ACCESSIBLE_STRINGS_SIZE - 5), ""},
+    };
+    for (const auto& c : cases) {
+        ResetAccessibleScreen();
+        MeasureDrawnTexts(true);
+        StartFrameReport(0);
+        const PixelBox box = {10, 10, 100, 20};
+        for (const char* text : c.texts) {
+            ReportDrawnText(text, static_cast<int>(std::strlen(text)), box);
+        }
+        ReportAnswerBox(box, c.question);
+        UpdateAccessibleScreen(CurrentFrameReport());
+        MeasureDrawnTexts(false);
+        const AccessibleScreen& screen = CurrentAccessibleScreen();
+        ASSERT_GE(screen.edit, 0);
+        EXPECT_EQ(AccessibleName(screen, screen.edit), c.name);
+        EXPECT_STREQ(AccessibleDescription(screen, screen.edit), c.description);
     }
-    ReportAnswerBox(box, "Your name:");
-    UpdateAccessibleScreen(CurrentFrameReport());
-    MeasureDrawnTexts(false);
-    const AccessibleScreen& screen = CurrentAccessibleScreen();
-    ASSERT_GE(screen.edit, 0);
-    EXPECT_STREQ(AccessibleName(screen, screen.edit), "Your name:");
-    EXPECT_STREQ(AccessibleDescription(screen, screen.edit), "?\nGo");
 }
 
 } // namespace

@@ -291,6 +291,7 @@ TEST(PageAccessibility, TellsEachScreenOnceAndTheAnswerApart) {
     EXPECT_EQ(frame(), std::make_pair(false, false));
     EXPECT_EQ(names().rfind("Hello Frames drawn: 5,\nMy name is", 0), 0u);
     EXPECT_STREQ(AnswerFieldQuestion(), "");
+    EXPECT_STREQ(AnswerFieldAnswer(), "");
     EXPECT_TRUE(
         TakeAccessibleFrame(ComposeFrameWith(nullptr, FakeDrawContext(), 624, 421, pixels.data()))
             .elements);
