@@ -121,6 +121,15 @@ bool DropOldestExcept(const SizedFont* keep) {
     return true;
 }
 
+// Draws a glyph's coverage into out, a byte a pixel, rows glyph.width apart. A
+// glyph with an empty box (the space) is left alone: stb_truetype draws nothing
+// into a bitmap with no width or height.
+void Rasterise(const Face& face, const SizedFont& font, int index, const CachedGlyph& glyph,
+               unsigned char* out) {
+    stbtt_MakeGlyphBitmap(&face.info, out, glyph.width, glyph.height, glyph.width, font.scale,
+                          font.scale, index);
+}
+
 } // namespace
 
 FontStyle StyleForWeight(int weight) {
@@ -176,10 +185,7 @@ GlyphImage GlyphOf(SizedFont& font, unsigned char character) {
         if (cachedBytes + bytes > GLYPH_CACHE_MAX_BYTES) {
             ++glyphsUncached;
             scratch.assign(bytes, 0);
-            if (bytes > 0) {
-                stbtt_MakeGlyphBitmap(&face.info, scratch.data(), glyph.width, glyph.height,
-                                      glyph.width, font.scale, font.scale, index);
-            }
+            Rasterise(face, font, index, glyph, scratch.data());
             const GlyphImage image = {scratch.data(), glyph.left, glyph.top, glyph.width,
                                       glyph.height};
             return image;
@@ -187,10 +193,7 @@ GlyphImage GlyphOf(SizedFont& font, unsigned char character) {
         glyph.offset = font.coverage.size();
         font.coverage.resize(glyph.offset + bytes);
         cachedBytes += bytes;
-        if (bytes > 0) {
-            stbtt_MakeGlyphBitmap(&face.info, font.coverage.data() + glyph.offset, glyph.width,
-                                  glyph.height, glyph.width, font.scale, font.scale, index);
-        }
+        Rasterise(face, font, index, glyph, font.coverage.data() + glyph.offset);
         glyph.ready = true;
     }
     const GlyphImage image = {font.coverage.data() + glyph.offset, glyph.left, glyph.top,
