@@ -210,10 +210,12 @@ TEST(FrameReport, KeepsItsTextsWithinItsBufferAndTerminated) {
     EXPECT_EQ(report.texts[report.textsLength], '\0');
     EXPECT_EQ(report.texts[1000], SCREEN_TEXT_SEPARATOR);
 
-    // A new frame's report starts empty and terminated; one-letter texts are kept apart.
+    // A new frame's report starts empty and terminated; one-letter texts are kept
+    // apart, and an empty one between them leaves no mark.
     StartFrameReport(0);
     EXPECT_STREQ(CurrentFrameReport().texts, "");
     ReportDrawnText("a", 1, PixelBox());
+    ReportDrawnText("", 0, PixelBox());
     ReportDrawnText("b", 1, PixelBox());
     EXPECT_STREQ(CurrentFrameReport().texts, "a\x1F"
                                              "b");
