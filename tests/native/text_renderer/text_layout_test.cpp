@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -427,6 +428,28 @@ TEST(TextRendering, BlendsByCoverageRoundedSoThatInverseColoursAddUp) {
                 one[3] != SENTINEL[3] || other[3] != SENTINEL[3]);
     });
     EXPECT_EQ(wrong, 0);
+}
+
+TEST(TextRendering, EachChannelBlendsOnItsOwn) {
+    // A colour drawn on a colour gives, channel by channel, what that channel's grey
+    // drawn on the other's grey gives. Colours are 0x00BBGGRR; a pixel is B, G, R.
+    const std::uint32_t text = 0x2080F0;
+    const std::uint32_t background = 0xC01040;
+    Drawing coloured({-31, 0});
+    coloured.context.textColor = text;
+    coloured.context.backgroundColor = background;
+    coloured.Draw("swirl &o@");
+    for (int channel = 0; channel < 3; ++channel) {
+        const int shift = 16 - 8 * channel;
+        Drawing grey({-31, 0});
+        grey.context.textColor = ((text >> shift) & 0xFF) * 0x010101u;
+        grey.context.backgroundColor = ((background >> shift) & 0xFF) * 0x010101u;
+        grey.Draw("swirl &o@");
+        const int differing = grey.buffer.Count([&](int x, int y) {
+            return coloured.buffer.At(x, y)[channel] != grey.buffer.At(x, y)[channel];
+        });
+        EXPECT_EQ(differing, 0) << "channel " << channel;
+    }
 }
 
 TEST(TextRendering, AGlyphStartingLeftOfTheClipIsDrawnWhereItReachesIn) {
