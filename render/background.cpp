@@ -168,8 +168,9 @@ void FillRow(unsigned char* row, int width, int y, unsigned char phase) {
         const int count = width - x0 < BlockPixels ? width - x0 : BlockPixels;
         const bool redEndsHere = !redEnded && lastRedX - x0 < count - 1;
         if (redEndsHere) {
-            const long long redEnd = lastRedX + 1 - x0;
-            EndRed(pattern, offset, redEnd < 0 ? 0 : static_cast<int>(redEnd));
+            // The block before kept its red to the end (lastRedX >= x0 - 1, and
+            // lastRedX >= 0 as redRoom > 0), so red ends within this block, not before it.
+            EndRed(pattern, offset, static_cast<int>(lastRedX + 1 - x0));
             step.red = 0; // every later block lies beyond the edge
         }
         unsigned char* out = row + 4 * static_cast<std::size_t>(x0);

@@ -147,6 +147,8 @@ class AccessibleGame : public ::testing::Test {
         const unsigned serial = CurrentAccessibleScreen().serial;
         PlayFrame(640, 480);
         const AccessibleChanges changes = UpdateAccessibleScreen(CurrentFrameReport());
+        // Every text reported is the text as drawn, with no terminator inside it.
+        EXPECT_EQ(std::strlen(CurrentFrameReport().texts), CurrentFrameReport().textsLength);
         // New elements, and only they, take a new serial; the focus is the window
         // (-1) or an element.
         const AccessibleScreen& now = CurrentAccessibleScreen();

@@ -623,6 +623,19 @@ TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
     EXPECT_GT(usage.sizesDropped, 0);
     EXPECT_EQ(usage.glyphsUncached, 0);
     EXPECT_LE(usage.bytes, GLYPH_CACHE_MAX_BYTES);
+
+    // A glyph larger than any one size's glyphs makes as many sizes give way as
+    // it takes to be kept: eleven sizes of one "M" of about 370 KB each, then an
+    // "@" of about 740 KB.
+    ClearGlyphCache();
+    for (int em = 800; em > 789; --em) {
+        GlyphOf(RealiseFont(PlatformFont{-em, 700}), 'M');
+    }
+    GlyphOf(RealiseFont(PlatformFont{-MAX_EM_PIXELS, 700}), '@');
+    const GlyphCacheUsage largest = CurrentGlyphCacheUsage();
+    EXPECT_EQ(largest.sizesDropped, 2);
+    EXPECT_EQ(largest.glyphsUncached, 0);
+    EXPECT_LE(largest.bytes, GLYPH_CACHE_MAX_BYTES);
 }
 
 } // namespace
