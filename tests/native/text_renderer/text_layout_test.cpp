@@ -636,6 +636,8 @@ TEST(GlyphCache, StaysWithinItsBoundWhateverSizesAreAsked) {
     EXPECT_EQ(largest.sizesDropped, 2);
     EXPECT_EQ(largest.glyphsUncached, 0);
     EXPECT_LE(largest.bytes, GLYPH_CACHE_MAX_BYTES);
+    GlyphOf(RealiseFont(PlatformFont{-790, 700}), 'M'); // the two used longest ago went
+    EXPECT_EQ(CurrentGlyphCacheUsage().sizesDropped, 2);
 }
 
 } // namespace
