@@ -337,16 +337,18 @@ TEST_F(TextBoxDrawTest, NoPixelBufferMeansNoPixelWrites) {
     const TextBox box = ExampleBox();
     EXPECT_EQ(DrawTextBox(box, FakeDrawContext(), nullptr, 624, 421), 0);
     EXPECT_EQ(CallsOf(FakeCallKind::DrawText).size(), 1u);
-    // A buffer of no width has no pixel, not even in its first column.
+    // A buffer of no width or no height has no pixel, not even in its first column
+    // or row.
     TextBox filled = box;
     filled.transparent = 0;
     filled.fillColor = FILL;
     LayoutTextBox(filled, 1.0f, 1.0f, 0, 0, 0, 0);
-    for (const int width : {0, -3}) {
+    const int sizes[][2] = {{0, 8}, {-3, 8}, {8, 0}, {8, -3}};
+    for (const auto& size : sizes) {
         std::vector<std::uint32_t> memory(64, 0xABABABAB);
         DrawTextBox(filled, FakeDrawContext(), reinterpret_cast<unsigned char*>(memory.data()),
-                    width, 8);
-        EXPECT_EQ(memory, std::vector<std::uint32_t>(64, 0xABABABAB)) << width;
+                    size[0], size[1]);
+        EXPECT_EQ(memory, std::vector<std::uint32_t>(64, 0xABABABAB)) << size[0] << "x" << size[1];
     }
 }
 

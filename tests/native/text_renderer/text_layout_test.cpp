@@ -546,6 +546,9 @@ TEST(TextRendering, MeasuredWidthIsTheDrawnWidth) {
     context.selectedFont = const_cast<PlatformFont*>(&BOLD_31);
     const int lineHeight = RealiseFont(BOLD_31).LineHeight();
     const TextRect box = {LEFT, TOP, LEFT + 1000, TOP + 400};
+    const TextRect none = MeasureRenderedTextRect(context, "I", 0, box, 0); // a length of 0
+    EXPECT_EQ((std::vector<int>{none.left, none.top, none.right, none.bottom}),
+              (std::vector<int>{LEFT, TOP, LEFT, TOP}));
     const struct {
         const char* text;
         unsigned format;
